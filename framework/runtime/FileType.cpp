@@ -1,0 +1,95 @@
+#include "framework/runtime/FileType.h"
+
+#include <algorithm>
+
+#include "framework/runtime/ClassRecord.h"
+
+namespace fw {
+namespace {
+
+struct Registry {
+  std::vector<FileTypeRegistration> made;
+  std::vector<String> standing;
+};
+
+Registry& FileTypeRegistry() {
+  static Registry registry;
+  return registry;
+}
+
+}  // namespace
+
+ClassRecord* FileType::Lookup() {
+  static ClassRecord* record = [] {
+    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
+    made->SetName("FileType");
+    made->SetFactory(MakeInstance<FileType>);
+    return made;
+  }();
+  return record;
+}
+
+void FileType::Withdraw() {
+  if (!registered_) {
+    return;
+  }
+  auto& standing = FileTypeRegistry().standing;
+  auto found = std::find(standing.begin(), standing.end(), name_);
+  if (found != standing.end()) {
+    standing.erase(found);
+  }
+  registered_ = false;
+}
+
+void FileType::SetName(const String& name) {
+  Withdraw();
+  name_ = name;
+}
+void FileType::SetExtensions(const String& extensions) {
+  Withdraw();
+  extensions_ = extensions;
+}
+void FileType::SetMacType(const String& macType) {
+  Withdraw();
+  macType_ = macType;
+}
+void FileType::SetMacCreator(const String& macCreator) {
+  Withdraw();
+  macCreator_ = macCreator;
+}
+void FileType::SetMimeType(const String& mimeType) {
+  Withdraw();
+  mimeType_ = mimeType;
+}
+void FileType::SetImported(bool imported) {
+  Withdraw();
+  imported_ = imported;
+}
+void FileType::SetConformsTo(const String& conformsTo) {
+  Withdraw();
+  conformsTo_ = conformsTo;
+}
+void FileType::SetUTI(const String& uti) {
+  Withdraw();
+  uti_ = uti;
+}
+
+String FileType::Operator_Convert() {
+  if (!registered_) {
+    FileTypeRegistry().made.push_back({name_, macCreator_, macType_, extensions_, uti_});
+    FileTypeRegistry().standing.push_back(name_);
+    registered_ = true;
+  }
+  return name_;
+}
+
+const std::vector<FileTypeRegistration>& RegisteredFileTypes() {
+  return FileTypeRegistry().made;
+}
+
+bool IsFileTypeRegistered(const String& name) {
+  const auto& standing = FileTypeRegistry().standing;
+  return std::find(standing.begin(), standing.end(), name) != standing.end();
+}
+
+}  // namespace fw
