@@ -1,0 +1,289 @@
+#include "framework/ui/MenuBarView.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/MenuItem.h"
+#include "framework/ui/QtText.h"
+#include "framework/ui/Window.h"
+
+namespace fw {
+namespace {
+
+// How the menu model shows and acts here.
+//
+// - A caption "-" is a separator line.
+// - Menus and items with an empty caption carry no command: they are not shown, nor are
+//   invisible ones.
+// - AppleMenuItem items, at whatever depth of a shown menu, are gathered into an application
+//   menu that carries the program's name and comes first on the bar.
+// - "Cmd+" in a shortcut is the platform's command modifier: Ctrl here.
+// - A QuitMenuItem quits the program; the Edit items act on the focused text widget unless
+//   a window handles them; every other item runs the handler a window registered under its
+//   name.
+constexpr std::string_view kSeparatorCaption = "-";
+constexpr char kCommandModifier[] = "Cmd+";
+constexpr char kPlatformCommandModifier[] = "Ctrl+";
+
+enum class EditCommand { Undo, Cut, Copy, Paste, Clear };
+constexpr std::pair<std::string_view, EditCommand> kEditItems[] = {
+    {"EditUndo", EditCommand::Undo},   {"EditCut", EditCommand::Cut},
+    {"EditCopy", EditCommand::Copy},   {"EditPaste", EditCommand::Paste},
+    {"EditClear", EditCommand::Clear},
+};
+
+bool IsSeparator(const MenuItem& item) {
+  return item.Text() == kSeparatorCaption;
+}
+
+bool IsShown(const MenuItem& item) {
+  return item.Visible() && !item.Text().IsEmpty();
+}
+
+bool BelongsToApplicationMenu(const MenuItem& item) {
+  return item.IsA(*AppleMenuItem::Lookup());
+}
+
+bool IsQuit(const MenuItem& item) {
+  return item.IsA(*QuitMenuItem::Lookup());
+}
+
+QKeySequence ShortcutOf(const MenuItem& item) {
+  return QKeySequence(
+      ToQString(item.Shortcut())
+          .replace(QLatin1String(kCommandModifier), QLatin1String(kPlatformCommandModifier)));
+}
+
+std::optional<EditCommand> EditCommandOf(const MenuItem& item) {
+  auto found = std::find_if(std::begin(kEditItems), std::end(kEditItems),
+                            [&item](const auto& entry) { return item.Name() == entry.first; });
+  return found == std::end(kEditItems) ? std::nullopt : std::optional(found->second);
+}
+
+// The text widgets the Edit items act on.
+bool IsTextWidget(QWidget* widget) {
+  return qobject_cast<QLineEdit*>(widget) != nullptr ||
+         qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+}
+
+void DeleteSelection(QLineEdit& edit) {
+  if (edit.hasSelectedText()) {
+    edit.del();
+  }
+}
+
+void DeleteSelection(QPlainTextEdit& edit) {
+  edit.textCursor().removeSelectedText();
+}
+
+template <class Edit>
+void Perform(EditCommand command, Edit& edit) {
+  if (edit.isReadOnly() && command != EditCommand::Copy) {
+    return;
+  }
+  switch (command) {
+    case EditCommand::Undo:
+      edit.undo();
+      break;
+    case EditCommand::Cut:
+      edit.cut();
+      break;
+    case EditCommand::Copy:
+      edit.copy();
+      break;
+    case EditCommand::Paste:
+      edit.paste();
+      break;
+    case EditCommand::Clear:
+      DeleteSelection(edit);
+      break;
+  }
+}
+
+void PerformOnFocusedText(EditCommand command) {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    Perform(command, *line);
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
+    Perform(command, *text);
+  }
+}
+
+// What the framework carries out without any program handler.
+bool IsFrameworkCommand(const MenuItem& item) {
+  return IsQuit(item) ||
+         (EditCommandOf(item).has_value() && IsTextWidget(QApplication::focusWidget()));
+}
+
+std::vector<std::shared_ptr<Window>> LiveWindowList() {
+  std::vector<std::shared_ptr<Window>> windows;
+  for (std::int64_t index = 0; index < LiveWindowCount(); ++index) {
+    windows.push_back(WindowAtIndex(index));
+  }
+  return windows;
+}
+
+bool AnyWindowHandles(const MenuItem& item) {
+  const auto windows = LiveWindowList();
+  return std::any_of(windows.begin(), windows.end(), [&item](const auto& window) {
+    return window->HasMenuHandler(item.Name().View());
+  });
+}
+
+// Quits the way closing every window would: the windows' Close handlers run first, and one
+// of them may already have quit; quitting again with the same code changes nothing.
+void QuitProgram() {
+  for (const auto& window : LiveWindowList()) {
+    window->Close();
+  }
+  Quit(0);
+}
+
+class MenuBarWidget : public QMenuBar {
+ public:
+  MenuBarWidget(MenuBar& bar, QWidget* frame)
+      : QMenuBar(frame),
+        bar_(std::static_pointer_cast<MenuBar>(bar.shared_from_this())),
+        frame_(frame),
+        applicationMenu_(new QMenu(QCoreApplication::applicationName(), this)) {
+    WatchOpening(*applicationMenu_);
+    for (std::int64_t index = 0; index < bar.Count(); ++index) {
+      AddTopLevel(bar.Item(index));
+    }
+    if (applicationMenu_->isEmpty()) {
+      delete std::exchange(applicationMenu_, nullptr);
+    } else {
+      insertMenu(actions().value(0), applicationMenu_);
+    }
+    RefreshEnabledStates();
+  }
+
+ private:
+  void AddTopLevel(const std::shared_ptr<MenuItem>& menu) {
+    if (BelongsToApplicationMenu(*menu)) {
+      AddEntry(*applicationMenu_, menu);
+    } else if (IsShown(*menu)) {
+      QMenu* shown = addMenu(ToQString(menu->Text()));
+      WatchOpening(*shown);
+      AddEntries(*shown, *menu);
+    }
+  }
+
+  void AddEntries(QMenu& shown, const MenuItem& menu) {
+    for (std::int64_t index = 0; index < menu.Count(); ++index) {
+      std::shared_ptr<MenuItem> item = menu.Item(index);
+      AddEntry(BelongsToApplicationMenu(*item) ? *applicationMenu_ : shown, item);
+    }
+  }
+
+  void AddEntry(QMenu& shown, const std::shared_ptr<MenuItem>& item) {
+    if (item->Visible() && IsSeparator(*item)) {
+      shown.addSeparator();
+    } else if (IsShown(*item) && item->Count() > 0) {
+      QMenu* submenu = shown.addMenu(ToQString(item->Text()));
+      WatchOpening(*submenu);
+      AddEntries(*submenu, *item);
+    } else if (IsShown(*item)) {
+      AddCommand(shown, item);
+    }
+  }
+
+  void AddCommand(QMenu& shown, const std::shared_ptr<MenuItem>& item) {
+    QAction* action = shown.addAction(ToQString(item->Text()));
+    action->setShortcut(ShortcutOf(*item));
+    std::weak_ptr<MenuItem> chosen = item;
+    connect(action, &QAction::triggered, this, [this, chosen] {
+      if (std::shared_ptr<MenuItem> item = chosen.lock()) {
+        RuntimeCallProgram([&] { CarryOut(*item); });
+      }
+    });
+    commands_.emplace_back(action, chosen);
+  }
+
+  void WatchOpening(QMenu& menu) {
+    connect(&menu, &QMenu::aboutToShow, this, &MenuBarWidget::PrepareForOpening);
+  }
+
+  // Auto-enabled items start off; the framework turns on what it can carry out itself, and
+  // the window's EnableMenuItems handler decides about the rest.
+  void PrepareForOpening() {
+    std::shared_ptr<MenuBar> bar = bar_.lock();
+    if (bar == nullptr) {
+      return;
+    }
+    bar->SelfEnable();
+    for (const auto& [action, command] : commands_) {
+      std::shared_ptr<MenuItem> item = command.lock();
+      if (item != nullptr && item->AutoEnabled() && IsFrameworkCommand(*item)) {
+        item->Enable();
+      }
+    }
+    if (std::shared_ptr<Window> owner = OwnerWindow()) {
+      owner->RaiseEventFromLoop("EnableMenuItems");
+    }
+    RefreshEnabledStates();
+  }
+
+  void RefreshEnabledStates() {
+    for (const auto& [action, command] : commands_) {
+      std::shared_ptr<MenuItem> item = command.lock();
+      action->setEnabled(item != nullptr && item->Enabled() &&
+                         (IsFrameworkCommand(*item) || AnyWindowHandles(*item)));
+    }
+  }
+
+  void CarryOut(const MenuItem& item) {
+    if (IsQuit(item)) {
+      QuitProgram();
+    } else if (!RunHandler(item)) {
+      if (std::optional<EditCommand> command = EditCommandOf(item)) {
+        PerformOnFocusedText(*command);
+      }
+    }
+  }
+
+  // This window's handler first, then the active window's, then any live window's.
+  bool RunHandler(const MenuItem& item) const {
+    std::vector<std::shared_ptr<Window>> candidates = {OwnerWindow(), ActiveWindow()};
+    for (auto& window : LiveWindowList()) {
+      candidates.push_back(std::move(window));
+    }
+    const std::string_view name = item.Name().View();
+    return std::any_of(candidates.begin(), candidates.end(), [name](const auto& window) {
+      return window != nullptr && window->HasMenuHandler(name) && window->RunMenuHandler(name);
+    });
+  }
+
+  std::shared_ptr<Window> OwnerWindow() const {
+    for (auto& window : LiveWindowList()) {
+      if (window->TopWidget() == frame_) {
+        return window;
+      }
+    }
+    return nullptr;
+  }
+
+  std::weak_ptr<MenuBar> bar_;
+  QWidget* frame_;
+  QMenu* applicationMenu_;
+  std::vector<std::pair<QAction*, std::weak_ptr<MenuItem>>> commands_;
+};
+
+}  // namespace
+
+QMenuBar* BuildMenuBarView(MenuBar& bar, QWidget* frame) {
+  return new MenuBarWidget(bar, frame);
+}
+
+}  // namespace fw

@@ -1,0 +1,14 @@
+#pragma once
+
+class QMenuBar;
+class QWidget;
+
+namespace fw {
+
+class MenuBar;
+
+// A Qt menu bar for the window whose top-level widget is `frame`, built afresh from the
+// model. It keeps the model: opening one of its menus runs the enabling pass on the bar.
+QMenuBar* BuildMenuBarView(MenuBar& bar, QWidget* frame);
+
+}  // namespace fw

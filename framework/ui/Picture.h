@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "framework/runtime/Object.h"
+
+class QImage;
+
+namespace fw {
+
+// A decoded picture. Loaded pictures are shared: every canvas that shows one holds a
+// reference to the same object.
+class Picture : public Object {
+ public:
+  static ClassRecord* Lookup();
+  Picture();
+  ~Picture() override;
+
+  // Loads a file from the application's resource folder; nil when it is missing or cannot be
+  // decoded (PNG and JPEG can).
+  static std::shared_ptr<Picture> OpenFromApp(std::string_view fileName);
+
+  std::int64_t Width() const;
+  std::int64_t Height() const;
+  const QImage& Image() const { return *image_; }
+
+ private:
+  std::unique_ptr<QImage> image_;
+};
+
+// Where OpenFromApp looks: by default the `resources` folder beside the executable, or
+// `../share/sortivale` from it once installed. Tests point it elsewhere.
+void SetResourceFolder(std::string_view folder);
+String ResourceFolder();
+// How many files OpenFromApp has tried to read, for tests of caching.
+std::int64_t PictureLoadAttempts();
+
+}  // namespace fw

@@ -1,0 +1,69 @@
+#include "framework/ui/PushButton.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+#include "framework/ui/QtText.h"
+
+namespace fw {
+namespace {
+
+constexpr PropertySpec kPushButtonProperties[] = {
+    {"Caption", PropertyType::String, Apply<&PushButton::SetCaption>},
+    {"Default", PropertyType::Boolean, Apply<&PushButton::SetDefault>},
+    {"Cancel", PropertyType::Boolean, Apply<&PushButton::SetCancel>},
+    {"MacButtonStyle", PropertyType::Int64, nullptr},
+};
+
+}  // namespace
+
+ClassRecord* PushButton::Lookup() {
+  static ClassRecord* record = [] {
+    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
+    made->SetName("PushButton");
+    made->SetFactory(MakeInstance<PushButton>);
+    made->AddEvent("Action");
+    return made;
+  }();
+  return record;
+}
+
+PushButton::PushButton() {
+  auto* button = new QPushButton();
+  AdoptWidget(button);
+  QObject::connect(button, &QPushButton::clicked, [this] { Push(); });
+}
+
+String PushButton::Caption() const { return FromQString(WidgetAs<QPushButton>().text()); }
+
+void PushButton::SetCaption(const String& caption) {
+  WidgetAs<QPushButton>().setText(ToQString(caption));
+}
+
+void PushButton::SetDefault(bool isDefault) {
+  default_ = isDefault;
+  WidgetAs<QPushButton>().setDefault(isDefault);
+}
+
+void PushButton::SetCancel(bool cancel) {
+  auto& button = WidgetAs<QPushButton>();
+  if (cancel && !cancel_) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &button);
+    QObject::connect(escape, &QShortcut::activated, &button, &QPushButton::click);
+  } else if (!cancel) {
+    qDeleteAll(button.findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly));
+  }
+  cancel_ = cancel;
+}
+
+void PushButton::Push() {
+  const Value arguments[] = {Value(shared_from_this())};
+  RaiseEvent("Action", arguments);
+}
+
+const PropertySpec* PushButton::FindPropertySpec(std::string_view name) const {
+  const PropertySpec* spec = FindIn(kPushButtonProperties, name);
+  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
+}
+
+}  // namespace fw

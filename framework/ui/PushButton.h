@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/ui/Control.h"
+
+namespace fw {
+
+// A button that raises Action when clicked or pushed. Return in its window pushes a default
+// button; Escape pushes a cancel button.
+class PushButton : public RectControl {
+ public:
+  static ClassRecord* Lookup();
+  PushButton();
+
+  String Caption() const;
+  void SetCaption(const String& caption);
+  bool IsDefault() const { return default_; }
+  void SetDefault(bool isDefault);
+  bool IsCancel() const { return cancel_; }
+  void SetCancel(bool cancel);
+  // Raises Action as a click would.
+  void Push();
+
+ protected:
+  const PropertySpec* FindPropertySpec(std::string_view name) const override;
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
+};
+
+}  // namespace fw

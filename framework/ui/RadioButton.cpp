@@ -1,0 +1,59 @@
+#include "framework/ui/RadioButton.h"
+
+#include <QRadioButton>
+
+#include "framework/ui/QtText.h"
+
+namespace fw {
+namespace {
+
+constexpr PropertySpec kRadioButtonProperties[] = {
+    {"Caption", PropertyType::String, Apply<&RadioButton::SetCaption>},
+    {"Value", PropertyType::Boolean, Apply<&RadioButton::SetValue>},
+};
+
+}  // namespace
+
+ClassRecord* RadioButton::Lookup() {
+  static ClassRecord* record = [] {
+    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
+    made->SetName("RadioButton");
+    made->SetFactory(MakeInstance<RadioButton>);
+    made->AddEvent("Action");
+    return made;
+  }();
+  return record;
+}
+
+RadioButton::RadioButton() {
+  auto* button = new QRadioButton();
+  AdoptWidget(button);
+  // clicked, not toggled: only the user's choice is an action.
+  QObject::connect(button, &QRadioButton::clicked, [this] {
+    const fw::Value arguments[] = {fw::Value(shared_from_this())};
+    RaiseEvent("Action", arguments);
+  });
+}
+
+String RadioButton::Caption() const { return FromQString(WidgetAs<QRadioButton>().text()); }
+
+void RadioButton::SetCaption(const String& caption) {
+  WidgetAs<QRadioButton>().setText(ToQString(caption));
+}
+
+bool RadioButton::Value() const { return WidgetAs<QRadioButton>().isChecked(); }
+
+void RadioButton::SetValue(bool chosen) {
+  auto& button = WidgetAs<QRadioButton>();
+  // Qt keeps the chosen button of an exclusive group chosen; code may leave none chosen.
+  button.setAutoExclusive(chosen);
+  button.setChecked(chosen);
+  button.setAutoExclusive(true);
+}
+
+const PropertySpec* RadioButton::FindPropertySpec(std::string_view name) const {
+  const PropertySpec* spec = FindIn(kRadioButtonProperties, name);
+  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
+}
+
+}  // namespace fw

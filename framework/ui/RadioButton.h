@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/ui/Control.h"
+
+namespace fw {
+
+// One choice of several: radio buttons with the same parent exclude one another. The user's
+// click raises Action; choosing in code does not.
+class RadioButton : public RectControl {
+ public:
+  static ClassRecord* Lookup();
+  RadioButton();
+
+  String Caption() const;
+  void SetCaption(const String& caption);
+  bool Value() const;
+  void SetValue(bool chosen);
+
+ protected:
+  const PropertySpec* FindPropertySpec(std::string_view name) const override;
+};
+
+}  // namespace fw

@@ -1,0 +1,216 @@
+#include "framework/ui/TextArea.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <algorithm>
+#include <string_view>
+
+#include "framework/runtime/MainThread.h"
+#include "framework/ui/QtText.h"
+#include "framework/ui/WidgetStyle.h"
+
+namespace fw {
+namespace {
+
+constexpr PropertySpec kTextAreaProperties[] = {
+    {"Value", PropertyType::String, Apply<&TextArea::SetText>},
+    {"TextAlignment", PropertyType::Int64, Apply<&TextArea::SetTextAlignment>},
+    {"BackgroundColor", PropertyType::Color, Apply<&TextArea::SetBackgroundColor>},
+    {"TextColor", PropertyType::Color, Apply<&TextArea::SetTextColor>},
+    {"HasBorder", PropertyType::Boolean, Apply<&TextArea::SetHasBorder>},
+    {"ReadOnly", PropertyType::Boolean, Apply<&TextArea::SetReadOnly>},
+    {"HasVerticalScrollbar", PropertyType::Boolean, Apply<&TextArea::SetHasVerticalScrollbar>},
+    {"HasHorizontalScrollbar", PropertyType::Boolean,
+     Apply<&TextArea::SetHasHorizontalScrollbar>},
+    {"AllowTabs", PropertyType::Boolean, Apply<&TextArea::SetAllowTabs>},
+    {"Multiline", PropertyType::Boolean, nullptr},
+    {"HideSelection", PropertyType::Boolean, nullptr},
+    {"LineHeight", PropertyType::Double, nullptr},
+    {"LineSpacing", PropertyType::Double, nullptr},
+    {"AllowStyledText", PropertyType::Boolean, nullptr},
+    {"AllowFocusRing", PropertyType::Boolean, nullptr},
+    {"AllowSpellChecking", PropertyType::Boolean, nullptr},
+    {"MaximumCharactersAllowed", PropertyType::Int64, nullptr},
+    {"ValidationMask", PropertyType::String, nullptr},
+    {"Format", PropertyType::String, nullptr},
+};
+
+// The widget breaks lines at line feeds; the text ends them with carriage returns.
+QString ShownText(std::string_view text) {
+  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  shown.replace(QChar('\r'), QChar('\n'));
+  return shown;
+}
+
+bool IsUserInput(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+// The user must edit what the text holds, not a widget that still lags behind it.
+class TextArea::Editor : public QPlainTextEdit {
+ public:
+  explicit Editor(TextArea& owner) : owner_(&owner) {}
+  void Detach() { owner_ = nullptr; }
+
+ protected:
+  bool event(QEvent* event) override {
+    CatchUpBefore(*event);
+    return QPlainTextEdit::event(event);
+  }
+  bool viewportEvent(QEvent* event) override {
+    CatchUpBefore(*event);
+    return QPlainTextEdit::viewportEvent(event);
+  }
+
+ private:
+  void CatchUpBefore(const QEvent& event) {
+    if (owner_ != nullptr && IsUserInput(event)) {
+      owner_->FlushToWidget();
+    }
+  }
+
+  TextArea* owner_;
+};
+
+ClassRecord* TextArea::Lookup() {
+  static ClassRecord* record = [] {
+    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
+    made->SetName("TextArea");
+    made->SetFactory(MakeInstance<TextArea>);
+    return made;
+  }();
+  return record;
+}
+
+TextArea::TextArea() {
+  auto* editor = new Editor(*this);
+  AdoptWidget(editor);
+  QObject::connect(editor, &QPlainTextEdit::textChanged, [this] {
+    if (!changingWidget_) {
+      editedByUser_ = true;
+    }
+  });
+}
+
+TextArea::~TextArea() {
+  if (auto* editor = static_cast<Editor*>(Widget())) {
+    editor->Detach();
+  }
+}
+
+String TextArea::Text() {
+  CheckMainThread();
+  if (editedByUser_) {
+    TakeUserEdits();
+  }
+  return text_;
+}
+
+void TextArea::SetText(const String& text) {
+  CheckMainThread();
+  const bool extends = !editedByUser_ && text.Size() > text_.Size() &&
+                       text_.IsPrefixOfSameBuffer(text);
+  lag_ = extends ? std::max(lag_, WidgetLag::Tail) : WidgetLag::Everything;
+  editedByUser_ = false;
+  text_ = text;
+  ScheduleFlush();
+}
+
+void TextArea::FlushToWidget() {
+  if (lag_ == WidgetLag::None) {
+    return;
+  }
+  Editor& editor = WidgetAs<Editor>();
+  changingWidget_ = true;
+  if (lag_ == WidgetLag::Everything) {
+    editor.setPlainText(ShownText(text_.View()));
+  } else {
+    QTextCursor end(editor.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(ShownText(text_.View().substr(shownLength_)));
+  }
+  changingWidget_ = false;
+  shownLength_ = text_.Size();
+  lag_ = WidgetLag::None;
+}
+
+void TextArea::SetTextAlignment(std::int64_t alignment) {
+  QTextDocument& document = *WidgetAs<Editor>().document();
+  QTextOption option = document.defaultTextOption();
+  option.setAlignment(HorizontalAlignment(alignment));
+  document.setDefaultTextOption(option);
+}
+
+void TextArea::SetBackgroundColor(Color color) {
+  SetPaletteColor(WidgetAs<Editor>(), QPalette::Base, color);
+}
+
+void TextArea::SetTextColor(Color color) {
+  SetPaletteColor(WidgetAs<Editor>(), QPalette::Text, color);
+}
+
+void TextArea::SetHasBorder(bool hasBorder) {
+  WidgetAs<Editor>().setFrameShape(hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TextArea::SetReadOnly(bool readOnly) { WidgetAs<Editor>().setReadOnly(readOnly); }
+
+void TextArea::SetHasVerticalScrollbar(bool hasScrollbar) {
+  WidgetAs<Editor>().setVerticalScrollBarPolicy(hasScrollbar ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAlwaysOff);
+}
+
+void TextArea::SetHasHorizontalScrollbar(bool hasScrollbar) {
+  // Without a horizontal scroll bar, long lines wrap.
+  Editor& editor = WidgetAs<Editor>();
+  editor.setLineWrapMode(hasScrollbar ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  editor.setHorizontalScrollBarPolicy(hasScrollbar ? Qt::ScrollBarAlwaysOn
+                                                   : Qt::ScrollBarAlwaysOff);
+}
+
+void TextArea::SetAllowTabs(bool allowTabs) { WidgetAs<Editor>().setTabChangesFocus(!allowTabs); }
+
+const PropertySpec* TextArea::FindPropertySpec(std::string_view name) const {
+  const PropertySpec* spec = FindIn(kTextAreaProperties, name);
+  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
+}
+
+void TextArea::ScheduleFlush() {
+  if (flushScheduled_) {
+    return;
+  }
+  flushScheduled_ = true;
+  QMetaObject::invokeMethod(
+      &WidgetAs<Editor>(),
+      [weakSelf = weak_from_this()] {
+        if (std::shared_ptr<Object> self = weakSelf.lock()) {
+          auto& area = static_cast<TextArea&>(*self);
+          area.flushScheduled_ = false;
+          area.FlushToWidget();
+        }
+      },
+      Qt::QueuedConnection);
+}
+
+void TextArea::TakeUserEdits() {
+  QString shown = WidgetAs<Editor>().toPlainText();
+  shown.replace(QChar('\n'), QChar('\r'));
+  text_ = FromQString(shown);
+  shownLength_ = text_.Size();
+  lag_ = WidgetLag::None;
+  editedByUser_ = false;
+}
+
+}  // namespace fw

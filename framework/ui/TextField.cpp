@@ -1,0 +1,160 @@
+#include "framework/ui/TextField.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <string>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/QtText.h"
+#include "framework/ui/WidgetStyle.h"
+#include "framework/ui/Window.h"
+
+namespace fw {
+namespace {
+
+// What QLineEdit allows when nothing limits it.
+constexpr int kUnlimitedLength = 32767;
+
+constexpr PropertySpec kTextFieldProperties[] = {
+    {"Value", PropertyType::String, Apply<&TextField::SetText>},
+    {"MaximumCharactersAllowed", PropertyType::Int64,
+     Apply<&TextField::SetMaximumCharactersAllowed>},
+    {"ValidationMask", PropertyType::String, Apply<&TextField::SetValidationMask>},
+    {"TextAlignment", PropertyType::Int64, Apply<&TextField::SetTextAlignment>},
+    {"BackgroundColor", PropertyType::Color, Apply<&TextField::SetBackgroundColor>},
+    {"TextColor", PropertyType::Color, Apply<&TextField::SetTextColor>},
+    {"HasBorder", PropertyType::Boolean, Apply<&TextField::SetHasBorder>},
+    {"Password", PropertyType::Boolean, Apply<&TextField::SetPassword>},
+    {"ReadOnly", PropertyType::Boolean, Apply<&TextField::SetReadOnly>},
+    {"Hint", PropertyType::String, Apply<&TextField::SetHint>},
+    {"Format", PropertyType::String, nullptr},
+    {"AllowFocusRing", PropertyType::Boolean, nullptr},
+    {"AllowTabs", PropertyType::Boolean, nullptr},
+    {"AllowSpellChecking", PropertyType::Boolean, nullptr},
+};
+
+bool IsReturnKey(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// Chords with Ctrl or Meta are commands (copy, paste, menu shortcuts), not typing.
+bool IsCommandChord(const QKeyEvent& key) {
+  return (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
+}
+
+// The text KeyDown gets for a key; empty for keys that type nothing, and for forward Delete.
+QString KeyDownText(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Backspace:
+      return QStringLiteral("\b");
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return QStringLiteral("\t");
+    case Qt::Key_Escape:
+      return QStringLiteral("\x1b");
+    case Qt::Key_Delete:
+      return QString();
+    default:
+      return key.text();
+  }
+}
+
+}  // namespace
+
+ClassRecord* TextField::Lookup() {
+  static ClassRecord* record = [] {
+    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
+    made->SetName("TextField");
+    made->SetFactory(MakeInstance<TextField>);
+    made->AddEvent("KeyDown");
+    return made;
+  }();
+  return record;
+}
+
+TextField::TextField() { AdoptWidget(new QLineEdit()); }
+
+String TextField::Text() const { return FromQString(WidgetAs<QLineEdit>().text()); }
+
+void TextField::SetText(const String& text) { WidgetAs<QLineEdit>().setText(ToQString(text)); }
+
+void TextField::SetMaximumCharactersAllowed(std::int64_t maximum) {
+  if (maximum < 0) {
+    throw InvalidPropertyException("A field cannot allow " + std::to_string(maximum) +
+                                   " characters.");
+  }
+  maximumCharacters_ = maximum;
+  ApplyLengthLimit();
+}
+
+void TextField::SetValidationMask(const String& mask) {
+  validationMask_ = mask;
+  ApplyLengthLimit();
+}
+
+void TextField::SetTextAlignment(std::int64_t alignment) {
+  WidgetAs<QLineEdit>().setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
+}
+
+void TextField::SetBackgroundColor(Color color) {
+  SetPaletteColor(WidgetAs<QLineEdit>(), QPalette::Base, color);
+}
+
+void TextField::SetTextColor(Color color) {
+  SetPaletteColor(WidgetAs<QLineEdit>(), QPalette::Text, color);
+}
+
+void TextField::SetHasBorder(bool hasBorder) { WidgetAs<QLineEdit>().setFrame(hasBorder); }
+
+void TextField::SetPassword(bool password) {
+  WidgetAs<QLineEdit>().setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TextField::SetReadOnly(bool readOnly) { WidgetAs<QLineEdit>().setReadOnly(readOnly); }
+
+void TextField::SetHint(const String& hint) {
+  WidgetAs<QLineEdit>().setPlaceholderText(ToQString(hint));
+}
+
+const PropertySpec* TextField::FindPropertySpec(std::string_view name) const {
+  const PropertySpec* spec = FindIn(kTextFieldProperties, name);
+  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
+}
+
+bool TextField::HandleWidgetEvent(QEvent& event) {
+  // Seen before QLineEdit and before Qt moves the focus on Tab.
+  if (event.type() == QEvent::KeyPress && HandleKey(static_cast<const QKeyEvent&>(event))) {
+    return true;
+  }
+  return RectControl::HandleWidgetEvent(event);
+}
+
+bool TextField::HandleKey(const QKeyEvent& key) {
+  if (IsCommandChord(key)) {
+    return false;
+  }
+  if (IsReturnKey(key)) {
+    std::shared_ptr<Window> window = OwnerWindow();
+    return window != nullptr && window->PressDefaultButton();
+  }
+  const QString text = KeyDownText(key);
+  if (text.isEmpty()) {
+    return false;
+  }
+  const Value arguments[] = {Value(shared_from_this()), Value(FromQString(text))};
+  return RaiseEvent("KeyDown", arguments) == Value(true);
+}
+
+void TextField::ApplyLengthLimit() {
+  int limit = kUnlimitedLength;
+  if (maximumCharacters_ > 0) {
+    limit = static_cast<int>(std::min<std::int64_t>(limit, maximumCharacters_));
+  }
+  if (!validationMask_.IsEmpty()) {
+    limit = std::min(limit, static_cast<int>(ToQString(validationMask_).size()));
+  }
+  WidgetAs<QLineEdit>().setMaxLength(limit);
+}
+
+}  // namespace fw

@@ -1,0 +1,125 @@
+#include "framework/ui/Timer.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/MainThread.h"
+#include "framework/runtime/MethodBinding.h"
+#include "framework/runtime/Operations.h"
+
+namespace fw {
+namespace {
+
+enum RunModes : std::int64_t { kOff = 0, kSingle = 1, kMultiple = 2 };
+
+constexpr PropertySpec kTimerProperties[] = {
+    {"RunMode", PropertyType::Int64, Apply<&Timer::SetRunMode>},
+    {"Period", PropertyType::Int64, Apply<&Timer::SetPeriod>},
+};
+
+// Armed single-shot timers: a splash window's timer must fire even after the window is gone.
+std::vector<std::shared_ptr<Timer>>& PendingTimers() {
+  static std::vector<std::shared_ptr<Timer>> timers;
+  return timers;
+}
+
+void ForgetPending(const Timer* timer) {
+  std::erase_if(PendingTimers(), [timer](const auto& pending) { return pending.get() == timer; });
+}
+
+}  // namespace
+
+class Timer::Clock : public QTimer {};
+
+ClassRecord* Timer::Lookup() {
+  static ClassRecord* record = [] {
+    ClassRecord* made = ClassRecord::Derive(Control::Lookup());
+    made->SetName("Timer");
+    made->SetFactory(MakeInstance<Timer>);
+    AddOperations(*made, {
+                             {"addActionNotificationReceiver", "(actionNotificationReceiver)", {}},
+                             {"removeActionNotificationReceiver",
+                              "(actionNotificationReceiver)",
+                              {}},
+                             {"Reset", "()", BindMethod(&Timer::Reset)},
+                             {"_CallAction", "()", BindMethod(&Timer::CallAction)},
+                             {"Constructor", "()", BindMethod(&Timer::Constructor)},
+                         });
+    made->AddEvent("Action");
+    return made;
+  }();
+  return record;
+}
+
+Timer::Timer() : clock_(std::make_unique<Clock>()) {
+  QObject::connect(clock_.get(), &QTimer::timeout, [this] { Fire(); });
+}
+
+Timer::~Timer() = default;
+
+void Timer::Constructor() { CheckMainThread(); }
+
+void Timer::SetRunMode(std::int64_t mode) {
+  if (mode != kOff && mode != kSingle && mode != kMultiple) {
+    throw InvalidPropertyException("Timer run mode " + std::to_string(mode) +
+                                   " is not one this platform has.");
+  }
+  runMode_ = mode;
+  Arm();
+}
+
+void Timer::SetPeriod(std::int64_t period) {
+  if (period < 0) {
+    throw InvalidPropertyException("A timer cannot wait " + std::to_string(period) + " ms.");
+  }
+  period_ = period;
+  Arm();
+}
+
+void Timer::Reset() { Arm(); }
+
+void Timer::CallAction() {
+  const Value arguments[] = {Value(shared_from_this())};
+  RaiseEvent("Action", arguments);
+}
+
+const PropertySpec* Timer::FindPropertySpec(std::string_view name) const {
+  const PropertySpec* spec = FindIn(kTimerProperties, name);
+  return spec != nullptr ? spec : Control::FindPropertySpec(name);
+}
+
+void Timer::Arm() {
+  CheckMainThread();
+  ForgetPending(this);
+  if (runMode_ == kOff) {
+    clock_->stop();
+    return;
+  }
+  clock_->setSingleShot(runMode_ == kSingle);
+  clock_->start(static_cast<int>(std::min<std::int64_t>(period_, std::numeric_limits<int>::max())));
+  if (runMode_ == kSingle) {
+    PendingTimers().push_back(std::static_pointer_cast<Timer>(shared_from_this()));
+  }
+}
+
+void Timer::Fire() {
+  // The pending list may hold the last reference; the timer must outlive its own Action.
+  const auto self = shared_from_this();
+  if (runMode_ == kSingle) {
+    runMode_ = kOff;
+    ForgetPending(this);
+  }
+  CallAction();
+}
+
+namespace detail {
+
+void ReleasePendingTimers() { PendingTimers().clear(); }
+
+}  // namespace detail
+
+}  // namespace fw

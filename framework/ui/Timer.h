@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/ui/Control.h"
+
+namespace fw {
+
+// Raises Action after each period: once (RunMode 1) or again and again (RunMode 2); RunMode 0
+// is off. An armed single-shot timer stays alive until it fires, even when its window has
+// closed.
+class Timer : public Control {
+ public:
+  static ClassRecord* Lookup();
+  Timer();
+  ~Timer() override;
+
+  void Constructor();
+  std::int64_t RunMode() const { return runMode_; }
+  void SetRunMode(std::int64_t mode);
+  std::int64_t Period() const { return period_; }
+  // Milliseconds.
+  void SetPeriod(std::int64_t period);
+  // Starts the current period over.
+  void Reset();
+  // Raises Action now, without touching the period.
+  void CallAction();
+
+ protected:
+  const PropertySpec* FindPropertySpec(std::string_view name) const override;
+
+ private:
+  class Clock;
+  void Arm();
+  void Fire();
+
+  std::unique_ptr<Clock> clock_;
+  std::int64_t runMode_ = 0;
+  std::int64_t period_ = 1000;
+};
+
+namespace detail {
+// Lets go of the single-shot timers still waiting to fire; the runtime calls it at the end.
+void ReleasePendingTimers();
+}  // namespace detail
+
+}  // namespace fw
