@@ -1,0 +1,107 @@
+// Times presses of "Calculate" in the generator window under the offscreen platform and
+// prints, for each distribution and count: the press, from the click until the output area
+// shows every line; the floor, setting the same final text into the same area once; their
+// ratio; the growth from 10,000 to 99,999 values; and the peak memory of the process.
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+#include "app/Startup.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Picture.h"
+#include "windows/Window1.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsFor(const std::function<void()>& work) {
+  const Clock::time_point start = Clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The press is over for the user once the widget shows the last line.
+void ShowEverything(Window1& window) {
+  window.RandomFld()->FlushToWidget();
+}
+
+int ShownLines(Window1& window) {
+  auto* area = static_cast<QPlainTextEdit*>(window.RandomFld()->Widget());
+  return area->document()->blockCount() - 1;
+}
+
+struct Figures {
+  double pressMs;
+  double floorMs;
+};
+
+Figures Measure(Window1& window, std::int64_t count) {
+  window.repsFld()->SetText(fw::String(std::to_string(count)));
+  const double pressMs = MillisecondsFor([&] {
+    window.CalcBtn()->Push();
+    ShowEverything(window);
+  });
+  if (ShownLines(window) != count) {
+    std::fprintf(stderr, "the output area shows %d lines, not %lld\n", ShownLines(window),
+                 static_cast<long long>(count));
+  }
+  // The same text, as a fresh string, so the area replaces its whole contents once.
+  const fw::String finalText(window.RandomFld()->Text().ToStdString());
+  window.RandomFld()->SetText("");
+  ShowEverything(window);
+  const double floorMs = MillisecondsFor([&] {
+    window.RandomFld()->SetText(finalText);
+    ShowEverything(window);
+  });
+  return {pressMs, floorMs};
+}
+
+void RunMode(Window1& window, const char* mode) {
+  const std::int64_t counts[] = {1000, 10000, 99999};
+  double pressAt10000 = 0;
+  for (std::int64_t count : counts) {
+    const Figures figures = Measure(window, count);
+    std::printf("%-8s %6lld values: press %8.1f ms, floor %8.1f ms, ratio %.2f\n", mode,
+                static_cast<long long>(count), figures.pressMs, figures.floorMs,
+                figures.pressMs / figures.floorMs);
+    if (count == 10000) {
+      pressAt10000 = figures.pressMs;
+    } else if (count == 99999) {
+      std::printf("%-8s growth from 10,000 to 99,999 values: %.1fx\n", mode,
+                  figures.pressMs / pressAt10000);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  fw::RuntimeInit(argc, argv);
+  fw::RuntimePerformInitializers(ProgramInitializers());
+  EarlyStartup();
+  std::shared_ptr<Window1> window = ImplicitWindow1();
+
+  window->GBtn_Action(window->GBtn());
+  RunMode(*window, "Gaussian");
+  window->UBtn_Action(window->UBtn());
+  window->LowFld()->SetText("0");
+  window->HighFld()->SetText("1000000");
+  RunMode(*window, "uniform");
+
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("peak memory: %.1f MiB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+
+  window.reset();
+  fw::RuntimePerformFinalizers();
+  return fw::RuntimeExit();
+}

@@ -1,0 +1,59 @@
+#include "tests/TestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/Startup.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Control.h"
+#include "framework/ui/Picture.h"
+#include "windows/Window1.h"
+
+ProgramRuntime::ProgramRuntime() {
+  int argc = 1;
+  static char name[] = "sortivale_tests";
+  static char* argv[] = {name, nullptr};
+  fw::RuntimeInit(argc, argv);
+  fw::SetResourceFolder(SORTIVALE_TEST_RESOURCES);
+  fw::RuntimePerformInitializers(ProgramInitializers());
+}
+
+ProgramRuntime::~ProgramRuntime() {
+  fw::RuntimePerformFinalizers();
+}
+
+void ProcessEvents() {
+  for (int pass = 0; pass < 3; ++pass) {
+    QCoreApplication::processEvents();
+  }
+}
+
+void Activate(QWidget* window) {
+  QApplication::setActiveWindow(window);
+  ProcessEvents();
+}
+
+GeneratorWindowTest::GeneratorWindowTest() {
+  EarlyStartup();
+  window_ = ImplicitWindow1();
+  Activate(window_->TopWidget());
+}
+
+GeneratorWindowTest::~GeneratorWindowTest() {
+  window_.reset();
+}
+
+QWidget* GeneratorWindowTest::WidgetOf(const std::shared_ptr<fw::RectControl>& control) {
+  return control->Widget();
+}
+
+void GeneratorWindowTest::Click(const std::shared_ptr<fw::RectControl>& control) {
+  QWidget* widget = WidgetOf(control);
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+  ProcessEvents();
+}
+
+void GeneratorWindowTest::Type(const std::shared_ptr<fw::RectControl>& control, const char* text) {
+  QTest::keyClicks(WidgetOf(control), QString::fromUtf8(text));
+  ProcessEvents();
+}

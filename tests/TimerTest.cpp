@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/Timer.h"
+#include "tests/ControlTesting.h"
+
+namespace {
+
+using controls_testing::ProcessEvents;
+using controls_testing::WindowTest;
+using I = std::int64_t;
+
+// Generous: the event loop of a loaded test machine may run late, never early.
+constexpr int kPatienceMs = 5000;
+
+class TimerTest : public WindowTest {
+ protected:
+  std::shared_ptr<fw::Timer> AddTimer(const fw::PropertyList& properties) {
+    auto timer = Add<fw::Timer>("Timer1", properties);
+    fw::RuntimeAddEventHandler(timer, "Action", log->Handler("Action"));
+    return timer;
+  }
+
+  bool WaitForFirings(std::size_t count) {
+    return QTest::qWaitFor([this, count] { return log->entries.size() >= count; }, kPatienceMs);
+  }
+};
+
+TEST_F(TimerTest, ASingleShotTimerFiresOnceAndTurnsItselfOff) {
+  auto timer = AddTimer({{"RunMode", I{1}}, {"Period", I{20}}});
+  ASSERT_TRUE(WaitForFirings(1));
+  QTest::qWait(100);
+  EXPECT_EQ(log->entries, std::vector<std::string>{"Action: Timer"});
+  EXPECT_EQ(timer->RunMode(), 0);
+}
+
+TEST_F(TimerTest, AMultipleTimerFiresUntilItIsTurnedOff) {
+  auto timer = AddTimer({{"RunMode", I{2}}, {"Period", I{5}}});
+  ASSERT_TRUE(WaitForFirings(3));
+  timer->SetRunMode(0);
+  const std::size_t firings = log->entries.size();
+  QTest::qWait(50);
+  EXPECT_EQ(log->entries.size(), firings);
+}
+
+TEST_F(TimerTest, AnArmedSingleShotTimerOutlivesItsWindow) {
+  std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{30}}});
+  window->Close();
+  window.reset();
+  ProcessEvents();
+  EXPECT_FALSE(timer.expired());
+  ASSERT_TRUE(WaitForFirings(1));
+  EXPECT_TRUE(timer.expired()) << "a timer that has fired is no longer kept";
+}
+
+TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
+  std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{60000}}});
+  window->Close();
+  window.reset();
+  ProcessEvents();
+  ASSERT_FALSE(timer.expired());
+  fw::detail::ReleasePendingTimers();
+  EXPECT_TRUE(timer.expired());
+}
+
+TEST_F(TimerTest, CallActionFiresNowThroughTheMethodTable) {
+  auto timer = AddTimer({});
+  fw::Arguments none;
+  timer->Record().FindMethod("_CallAction")(*timer, none);
+  EXPECT_EQ(log->entries, std::vector<std::string>{"Action: Timer"});
+}
+
+TEST_F(TimerTest, TheMethodTableListsTheTimersOperationsInOrder) {
+  std::vector<std::string> names;
+  for (const fw::MethodEntry& method : fw::Timer::Lookup()->Methods()) {
+    names.push_back(method.name);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"addActionNotificationReceiver",
+                                             "removeActionNotificationReceiver", "Reset",
+                                             "_CallAction", "Constructor"}));
+  auto timer = AddTimer({});
+  const fw::Value receiver[] = {fw::Value()};
+  EXPECT_THROW(timer->Record().FindMethod("addActionNotificationReceiver")(*timer, receiver),
+               fw::UnsupportedOperationException);
+}
+
+TEST_F(TimerTest, RunModesAndPeriodsOutsideTheirRangeAreRefused) {
+  auto timer = AddTimer({});
+  EXPECT_THROW(fw::SetProperties(*timer, {{"RunMode", I{3}}}), fw::InvalidPropertyException);
+  EXPECT_THROW(fw::SetProperties(*timer, {{"Period", I{-1}}}), fw::InvalidPropertyException);
+  EXPECT_THROW(fw::SetProperties(*timer, {{"RunMode", true}}), fw::InvalidPropertyException);
+}
+
+}  // namespace
