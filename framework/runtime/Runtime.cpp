@@ -33,6 +33,7 @@ struct RuntimeState {
   int quitCode = 0;
   bool diedOfException = false;
   bool supportsHiDPI = false;
+  bool inBackgroundTask = false;
   std::vector<std::function<void()>> finalizers;
   QElapsedTimer sinceBackgroundTask;
 };
@@ -181,7 +182,13 @@ void RuntimeBackgroundTask() {
   }
   clock.start();
   // User input waits for the handler to finish: a second press must not run inside this one.
+  State().inBackgroundTask = true;
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  State().inBackgroundTask = false;
+}
+
+bool RuntimeInBackgroundTask() {
+  return State().inBackgroundTask;
 }
 
 bool RuntimeCallProgram(const std::function<void()>& call) {

@@ -34,6 +34,8 @@ void InitPluginEntrypoints();
 void Quit(std::int64_t exitCode = 0);
 // The yield point of long loops: repaints and serves timers now and then, never user input.
 void RuntimeBackgroundTask();
+// True while the yield point lets events through, inside a handler that is still running.
+bool RuntimeInBackgroundTask();
 
 // Runs program code from the event loop through the exception helper. A RuntimeException
 // that escapes ends the loop; the caller gets back whether the call completed.

@@ -54,7 +54,9 @@ ClassRecord* Canvas::Lookup() {
   return record;
 }
 
-Canvas::Canvas() { AdoptWidget(new Surface()); }
+Canvas::Canvas() {
+  AdoptWidget(new Surface());
+}
 
 void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
   WidgetAs<Surface>().SetImage(picture != nullptr ? picture->Image() : QImage());

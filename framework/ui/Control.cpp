@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QWidget>
 #include <algorithm>
-#include <array>
 
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/MainThread.h"
@@ -68,8 +67,8 @@ class RectControl::EventRelay : public QObject {
   void Detach() { owner_ = nullptr; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    return owner_ != nullptr && watched == parent() && owner_->HandleWidgetEvent(*event);
+  bool eventFilter(QObject*, QEvent* event) override {
+    return owner_ != nullptr && owner_->HandleWidgetEvent(*event);
   }
 
  private:
@@ -85,7 +84,9 @@ ClassRecord* Control::Lookup() {
   return record;
 }
 
-const PropertySpec* Control::FindPropertySpec(std::string_view) const { return nullptr; }
+const PropertySpec* Control::FindPropertySpec(std::string_view) const {
+  return nullptr;
+}
 
 void Control::AttachToWindow(const std::shared_ptr<Window>& window, const String& name) {
   window_ = window;
@@ -120,7 +121,9 @@ RectControl::~RectControl() {
   }
 }
 
-void RectControl::Constructor() { CheckMainThread(); }
+void RectControl::Constructor() {
+  CheckMainThread();
+}
 
 void RectControl::SetVisible(bool visible) {
   QWidget& widget = CheckedWidget();
@@ -131,8 +134,12 @@ void RectControl::SetVisible(bool visible) {
   }
 }
 
-void RectControl::SetEnabled(bool enabled) { CheckedWidget().setEnabled(enabled); }
-void RectControl::SetFocus() { CheckedWidget().setFocus(Qt::OtherFocusReason); }
+void RectControl::SetEnabled(bool enabled) {
+  CheckedWidget().setEnabled(enabled);
+}
+void RectControl::SetFocus() {
+  CheckedWidget().setFocus(Qt::OtherFocusReason);
+}
 
 void RectControl::SetLeft(std::int64_t left) {
   left_ = left;
@@ -166,7 +173,9 @@ void RectControl::SetInitialParent(const String& parentName) {
   }
 }
 
-void RectControl::SetTooltip(const String& tooltip) { CheckedWidget().setToolTip(ToQString(tooltip)); }
+void RectControl::SetTooltip(const String& tooltip) {
+  CheckedWidget().setToolTip(ToQString(tooltip));
+}
 
 void RectControl::SetFontName(const String& name) {
   font_.name = name;
@@ -253,9 +262,8 @@ void RectControl::ReparentWidget() {
   if (!initialParent_.IsEmpty()) {
     parent = RuntimeCheckCast<RectControl>(window->ControlByName(initialParent_));
     if (parent == nullptr || parent.get() == this) {
-      throw InvalidPropertyException("The window has no control " +
-                                     initialParent_.ToStdString() + " to hold " +
-                                     Name().ToStdString() + ".");
+      throw InvalidPropertyException("The window has no control " + initialParent_.ToStdString() +
+                                     " to hold " + Name().ToStdString() + ".");
     }
   }
   widget.setParent(parent != nullptr ? &parent->CheckedWidget() : window->ClientWidget());
@@ -276,7 +284,7 @@ void RectControl::PlaceInWindow() {
 
 void RectControl::ApplyFont() {
   QFont font = font_.name.IsEmpty() || font_.name == "System" ? QApplication::font()
-                                                               : QFont(ToQString(font_.name));
+                                                              : QFont(ToQString(font_.name));
   if (font_.size > 0) {
     font.setPixelSize(qRound(font_.size));
   }

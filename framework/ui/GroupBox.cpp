@@ -23,9 +23,13 @@ ClassRecord* GroupBox::Lookup() {
   return record;
 }
 
-GroupBox::GroupBox() { AdoptWidget(new QGroupBox()); }
+GroupBox::GroupBox() {
+  AdoptWidget(new QGroupBox());
+}
 
-String GroupBox::Caption() const { return FromQString(WidgetAs<QGroupBox>().title()); }
+String GroupBox::Caption() const {
+  return FromQString(WidgetAs<QGroupBox>().title());
+}
 
 void GroupBox::SetCaption(const String& caption) {
   WidgetAs<QGroupBox>().setTitle(ToQString(caption));

@@ -34,7 +34,9 @@ PushButton::PushButton() {
   QObject::connect(button, &QPushButton::clicked, [this] { Push(); });
 }
 
-String PushButton::Caption() const { return FromQString(WidgetAs<QPushButton>().text()); }
+String PushButton::Caption() const {
+  return FromQString(WidgetAs<QPushButton>().text());
+}
 
 void PushButton::SetCaption(const String& caption) {
   WidgetAs<QPushButton>().setText(ToQString(caption));

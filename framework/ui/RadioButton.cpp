@@ -35,13 +35,17 @@ RadioButton::RadioButton() {
   });
 }
 
-String RadioButton::Caption() const { return FromQString(WidgetAs<QRadioButton>().text()); }
+String RadioButton::Caption() const {
+  return FromQString(WidgetAs<QRadioButton>().text());
+}
 
 void RadioButton::SetCaption(const String& caption) {
   WidgetAs<QRadioButton>().setText(ToQString(caption));
 }
 
-bool RadioButton::Value() const { return WidgetAs<QRadioButton>().isChecked(); }
+bool RadioButton::Value() const {
+  return WidgetAs<QRadioButton>().isChecked();
+}
 
 void RadioButton::SetValue(bool chosen) {
   auto& button = WidgetAs<QRadioButton>();

@@ -49,7 +49,9 @@ ClassRecord* Rectangle::Lookup() {
   return record;
 }
 
-Rectangle::Rectangle() { AdoptWidget(new Shape()); }
+Rectangle::Rectangle() {
+  AdoptWidget(new Shape());
+}
 
 void Rectangle::SetFillColor(Color color) {
   Shape& shape = WidgetAs<Shape>();

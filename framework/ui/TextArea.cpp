@@ -2,10 +2,12 @@
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 #include <string_view>
 
 #include "framework/runtime/MainThread.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/WidgetStyle.h"
 
@@ -20,8 +22,7 @@ constexpr PropertySpec kTextAreaProperties[] = {
     {"HasBorder", PropertyType::Boolean, Apply<&TextArea::SetHasBorder>},
     {"ReadOnly", PropertyType::Boolean, Apply<&TextArea::SetReadOnly>},
     {"HasVerticalScrollbar", PropertyType::Boolean, Apply<&TextArea::SetHasVerticalScrollbar>},
-    {"HasHorizontalScrollbar", PropertyType::Boolean,
-     Apply<&TextArea::SetHasHorizontalScrollbar>},
+    {"HasHorizontalScrollbar", PropertyType::Boolean, Apply<&TextArea::SetHasHorizontalScrollbar>},
     {"AllowTabs", PropertyType::Boolean, Apply<&TextArea::SetAllowTabs>},
     {"Multiline", PropertyType::Boolean, nullptr},
     {"HideSelection", PropertyType::Boolean, nullptr},
@@ -120,8 +121,8 @@ String TextArea::Text() {
 
 void TextArea::SetText(const String& text) {
   CheckMainThread();
-  const bool extends = !editedByUser_ && text.Size() > text_.Size() &&
-                       text_.IsPrefixOfSameBuffer(text);
+  const bool extends =
+      !editedByUser_ && text.Size() > text_.Size() && text_.IsPrefixOfSameBuffer(text);
   lag_ = extends ? std::max(lag_, WidgetLag::Tail) : WidgetLag::Everything;
   editedByUser_ = false;
   text_ = text;
@@ -132,15 +133,24 @@ void TextArea::FlushToWidget() {
   if (lag_ == WidgetLag::None) {
     return;
   }
-  Editor& editor = WidgetAs<Editor>();
-  changingWidget_ = true;
+  QTextDocument& document = *WidgetAs<Editor>().document();
+  QTextCursor cursor(&document);
+  std::string_view unseen = text_.View();
   if (lag_ == WidgetLag::Everything) {
-    editor.setPlainText(ShownText(text_.View()));
+    // Emptying the document first is much cheaper than replacing a selection of it.
+    if (!document.isEmpty()) {
+      document.clear();
+    }
   } else {
-    QTextCursor end(editor.document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(ShownText(text_.View().substr(shownLength_)));
+    cursor.movePosition(QTextCursor::End);
+    unseen.remove_prefix(shownLength_);
   }
+  // The program's text is not the user's to undo, and the history would keep a copy of it.
+  // One cursor insertion measured faster than setPlainText for replacing and appending alike.
+  changingWidget_ = true;
+  document.setUndoRedoEnabled(false);
+  cursor.insertText(ShownText(unseen));
+  document.setUndoRedoEnabled(true);
   changingWidget_ = false;
   shownLength_ = text_.Size();
   lag_ = WidgetLag::None;
@@ -165,7 +175,9 @@ void TextArea::SetHasBorder(bool hasBorder) {
   WidgetAs<Editor>().setFrameShape(hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
-void TextArea::SetReadOnly(bool readOnly) { WidgetAs<Editor>().setReadOnly(readOnly); }
+void TextArea::SetReadOnly(bool readOnly) {
+  WidgetAs<Editor>().setReadOnly(readOnly);
+}
 
 void TextArea::SetHasVerticalScrollbar(bool hasScrollbar) {
   WidgetAs<Editor>().setVerticalScrollBarPolicy(hasScrollbar ? Qt::ScrollBarAlwaysOn
@@ -180,7 +192,9 @@ void TextArea::SetHasHorizontalScrollbar(bool hasScrollbar) {
                                                    : Qt::ScrollBarAlwaysOff);
 }
 
-void TextArea::SetAllowTabs(bool allowTabs) { WidgetAs<Editor>().setTabChangesFocus(!allowTabs); }
+void TextArea::SetAllowTabs(bool allowTabs) {
+  WidgetAs<Editor>().setTabChangesFocus(!allowTabs);
+}
 
 const PropertySpec* TextArea::FindPropertySpec(std::string_view name) const {
   const PropertySpec* spec = FindIn(kTextAreaProperties, name);
@@ -198,7 +212,13 @@ void TextArea::ScheduleFlush() {
         if (std::shared_ptr<Object> self = weakSelf.lock()) {
           auto& area = static_cast<TextArea&>(*self);
           area.flushScheduled_ = false;
-          area.FlushToWidget();
+          // A handler still adding lines: the widget catches up once, when it is done, as
+          // every partial insertion costs the widget nearly as much as the whole text.
+          if (RuntimeInBackgroundTask()) {
+            area.ScheduleFlush();
+          } else {
+            area.FlushToWidget();
+          }
         }
       },
       Qt::QueuedConnection);

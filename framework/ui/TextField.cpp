@@ -73,11 +73,17 @@ ClassRecord* TextField::Lookup() {
   return record;
 }
 
-TextField::TextField() { AdoptWidget(new QLineEdit()); }
+TextField::TextField() {
+  AdoptWidget(new QLineEdit());
+}
 
-String TextField::Text() const { return FromQString(WidgetAs<QLineEdit>().text()); }
+String TextField::Text() const {
+  return FromQString(WidgetAs<QLineEdit>().text());
+}
 
-void TextField::SetText(const String& text) { WidgetAs<QLineEdit>().setText(ToQString(text)); }
+void TextField::SetText(const String& text) {
+  WidgetAs<QLineEdit>().setText(ToQString(text));
+}
 
 void TextField::SetMaximumCharactersAllowed(std::int64_t maximum) {
   if (maximum < 0) {
@@ -105,13 +111,17 @@ void TextField::SetTextColor(Color color) {
   SetPaletteColor(WidgetAs<QLineEdit>(), QPalette::Text, color);
 }
 
-void TextField::SetHasBorder(bool hasBorder) { WidgetAs<QLineEdit>().setFrame(hasBorder); }
+void TextField::SetHasBorder(bool hasBorder) {
+  WidgetAs<QLineEdit>().setFrame(hasBorder);
+}
 
 void TextField::SetPassword(bool password) {
   WidgetAs<QLineEdit>().setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-void TextField::SetReadOnly(bool readOnly) { WidgetAs<QLineEdit>().setReadOnly(readOnly); }
+void TextField::SetReadOnly(bool readOnly) {
+  WidgetAs<QLineEdit>().setReadOnly(readOnly);
+}
 
 void TextField::SetHint(const String& hint) {
   WidgetAs<QLineEdit>().setPlaceholderText(ToQString(hint));

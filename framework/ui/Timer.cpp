@@ -21,14 +21,30 @@ constexpr PropertySpec kTimerProperties[] = {
     {"Period", PropertyType::Int64, Apply<&Timer::SetPeriod>},
 };
 
-// Armed single-shot timers: a splash window's timer must fire even after the window is gone.
-std::vector<std::shared_ptr<Timer>>& PendingTimers() {
-  static std::vector<std::shared_ptr<Timer>> timers;
+// An armed single-shot timer keeps itself and its window alive until it fires: a splash
+// window's timer must still lead on when the user has closed the window, and its handler is
+// a method of that window.
+struct PendingTimer {
+  std::shared_ptr<Timer> timer;
+  std::shared_ptr<Window> window;
+};
+
+std::vector<PendingTimer>& PendingTimers() {
+  static std::vector<PendingTimer> timers;
   return timers;
 }
 
-void ForgetPending(const Timer* timer) {
-  std::erase_if(PendingTimers(), [timer](const auto& pending) { return pending.get() == timer; });
+PendingTimer TakePending(const Timer& timer) {
+  auto& pending = PendingTimers();
+  auto found = std::find_if(pending.begin(), pending.end(), [&timer](const PendingTimer& entry) {
+    return entry.timer.get() == &timer;
+  });
+  if (found == pending.end()) {
+    return {};
+  }
+  PendingTimer taken = std::move(*found);
+  pending.erase(found);
+  return taken;
 }
 
 }  // namespace
@@ -40,15 +56,14 @@ ClassRecord* Timer::Lookup() {
     ClassRecord* made = ClassRecord::Derive(Control::Lookup());
     made->SetName("Timer");
     made->SetFactory(MakeInstance<Timer>);
-    AddOperations(*made, {
-                             {"addActionNotificationReceiver", "(actionNotificationReceiver)", {}},
-                             {"removeActionNotificationReceiver",
-                              "(actionNotificationReceiver)",
-                              {}},
-                             {"Reset", "()", BindMethod(&Timer::Reset)},
-                             {"_CallAction", "()", BindMethod(&Timer::CallAction)},
-                             {"Constructor", "()", BindMethod(&Timer::Constructor)},
-                         });
+    AddOperations(*made,
+                  {
+                      {"addActionNotificationReceiver", "(actionNotificationReceiver)", {}},
+                      {"removeActionNotificationReceiver", "(actionNotificationReceiver)", {}},
+                      {"Reset", "()", BindMethod(&Timer::Reset)},
+                      {"_CallAction", "()", BindMethod(&Timer::CallAction)},
+                      {"Constructor", "()", BindMethod(&Timer::Constructor)},
+                  });
     made->AddEvent("Action");
     return made;
   }();
@@ -56,12 +71,14 @@ ClassRecord* Timer::Lookup() {
 }
 
 Timer::Timer() : clock_(std::make_unique<Clock>()) {
-  QObject::connect(clock_.get(), &QTimer::timeout, [this] { Fire(); });
+  QObject::connect(clock_.get(), &QTimer::timeout, [this] { CallAction(); });
 }
 
 Timer::~Timer() = default;
 
-void Timer::Constructor() { CheckMainThread(); }
+void Timer::Constructor() {
+  CheckMainThread();
+}
 
 void Timer::SetRunMode(std::int64_t mode) {
   if (mode != kOff && mode != kSingle && mode != kMultiple) {
@@ -80,10 +97,19 @@ void Timer::SetPeriod(std::int64_t period) {
   Arm();
 }
 
-void Timer::Reset() { Arm(); }
+void Timer::Reset() {
+  Arm();
+}
 
 void Timer::CallAction() {
+  // The pending entry may hold the last references to the timer and its window, which the
+  // handler still needs; they go when it returns.
+  const PendingTimer firing = TakePending(*this);
   const Value arguments[] = {Value(shared_from_this())};
+  if (runMode_ == kSingle) {
+    runMode_ = kOff;
+    clock_->stop();
+  }
   RaiseEvent("Action", arguments);
 }
 
@@ -94,7 +120,8 @@ const PropertySpec* Timer::FindPropertySpec(std::string_view name) const {
 
 void Timer::Arm() {
   CheckMainThread();
-  ForgetPending(this);
+  // Held to the end of the call: it may hold the last reference to this timer's window.
+  const PendingTimer previous = TakePending(*this);
   if (runMode_ == kOff) {
     clock_->stop();
     return;
@@ -102,23 +129,16 @@ void Timer::Arm() {
   clock_->setSingleShot(runMode_ == kSingle);
   clock_->start(static_cast<int>(std::min<std::int64_t>(period_, std::numeric_limits<int>::max())));
   if (runMode_ == kSingle) {
-    PendingTimers().push_back(std::static_pointer_cast<Timer>(shared_from_this()));
+    PendingTimers().push_back({std::static_pointer_cast<Timer>(shared_from_this()), OwnerWindow()});
   }
-}
-
-void Timer::Fire() {
-  // The pending list may hold the last reference; the timer must outlive its own Action.
-  const auto self = shared_from_this();
-  if (runMode_ == kSingle) {
-    runMode_ = kOff;
-    ForgetPending(this);
-  }
-  CallAction();
 }
 
 namespace detail {
 
-void ReleasePendingTimers() { PendingTimers().clear(); }
+void ReleasePendingTimers() {
+  std::vector<PendingTimer> released;
+  released.swap(PendingTimers());
+}
 
 }  // namespace detail
 

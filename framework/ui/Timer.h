@@ -8,8 +8,8 @@
 namespace fw {
 
 // Raises Action after each period: once (RunMode 1) or again and again (RunMode 2); RunMode 0
-// is off. An armed single-shot timer stays alive until it fires, even when its window has
-// closed.
+// is off. An armed single-shot timer stays alive, and keeps its window alive, until it fires,
+// even when the window has closed.
 class Timer : public Control {
  public:
   static ClassRecord* Lookup();
@@ -24,7 +24,7 @@ class Timer : public Control {
   void SetPeriod(std::int64_t period);
   // Starts the current period over.
   void Reset();
-  // Raises Action now, without touching the period.
+  // Fires now: raises Action, and a single-shot timer is spent.
   void CallAction();
 
  protected:
@@ -33,7 +33,6 @@ class Timer : public Control {
  private:
   class Clock;
   void Arm();
-  void Fire();
 
   std::unique_ptr<Clock> clock_;
   std::int64_t runMode_ = 0;
