@@ -94,9 +94,9 @@ class WindowTest : public testing::Test {
 
   static std::shared_ptr<fw::Window> BuildWindow(const fw::ClassRecord& record) {
     auto built = fw::RuntimeCheckCast<fw::Window>(fw::RuntimeNewObject(record));
-    fw::SetProperties(*built, {{"Width", std::int64_t{480}},
-                               {"Height", std::int64_t{540}},
-                               {"Resizeable", false}});
+    fw::SetProperties(
+        *built,
+        {{"Width", std::int64_t{480}}, {"Height", std::int64_t{540}}, {"Resizeable", false}});
     built->Constructor();
     return built;
   }

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "framework/runtime/Exceptions.h"
@@ -34,11 +37,14 @@ using controls_testing::WindowTest;
 using I = std::int64_t;
 using S = fw::String;
 
-constexpr fw::Color kWhite{0xff, 0xff, 0xff, 0};
 constexpr fw::Color kBlack{0, 0, 0, 0};
 
-fw::Value Swallow(fw::Arguments) { return fw::Value(true); }
-fw::Value LetThrough(fw::Arguments) { return fw::Value(false); }
+fw::Value Swallow(fw::Arguments) {
+  return fw::Value(true);
+}
+fw::Value LetThrough(fw::Arguments) {
+  return fw::Value(false);
+}
 
 fw::PropertyList Join(std::initializer_list<fw::PropertyList> parts) {
   fw::PropertyList joined;
@@ -48,88 +54,76 @@ fw::PropertyList Join(std::initializer_list<fw::PropertyList> parts) {
   return joined;
 }
 
-fw::PropertyList Placed(const char* name, I left, I top, I width, I height, I tabIndex) {
-  return {{"Name", S(name)},       {"Index", I{-2147483648}}, {"Left", left},
-          {"Top", top},            {"Width", width},          {"Height", height},
-          {"LockLeft", false},     {"LockTop", false},        {"LockRight", false},
-          {"LockBottom", false},   {"TabIndex", tabIndex},    {"TabPanelIndex", I{0}}};
+// A value of the type that every setter takes.
+fw::PropertyValue SampleOf(std::string_view type) {
+  if (type == "Int64") {
+    return I{0};
+  }
+  if (type == "Boolean") {
+    return false;
+  }
+  if (type == "String") {
+    return S("");
+  }
+  if (type == "Single") {
+    return 0.0F;
+  }
+  if (type == "Double") {
+    return 0.0;
+  }
+  return type == "Color" ? fw::PropertyValue(kBlack) : fw::PropertyValue(std::uint8_t{0});
 }
 
-fw::PropertyList Font(bool bold) {
-  return {{"FontName", S("System")}, {"FontSize", 12.0F}, {"FontUnit", std::uint8_t{0}},
-          {"Bold", bold},            {"Italic", false},   {"Underline", false}};
+// "Name:Type Name:Type ..." as a list of sample entries.
+fw::PropertyList ListOf(const std::string& entries) {
+  fw::PropertyList list;
+  std::istringstream words(entries);
+  for (std::string entry; words >> entry;) {
+    const std::size_t colon = entry.find(':');
+    list.push_back({entry.substr(0, colon), SampleOf(std::string_view(entry).substr(colon + 1))});
+  }
+  return list;
 }
 
-fw::PropertyList Common() {
-  return {{"AllowAutoDeactivate", true}, {"Enabled", true}, {"Tooltip", S("")}};
-}
+// The entries of the program's layouts: every control's, then each kind's own.
+constexpr const char* kEveryControl =
+    "Name:String Index:Int64 Left:Int64 Top:Int64 Width:Int64 Height:Int64 LockLeft:Boolean "
+    "LockTop:Boolean LockRight:Boolean LockBottom:Boolean TabIndex:Int64 TabPanelIndex:Int64 "
+    "TabStop:Boolean AllowAutoDeactivate:Boolean Enabled:Boolean Tooltip:String "
+    "Transparent:Boolean Visible:Boolean FontName:String FontSize:Single FontUnit:UInt8 "
+    "Bold:Boolean Italic:Boolean Underline:Boolean DataSource:String DataField:String "
+    "InitialParent:String ";
+constexpr const char* kTextEntries =
+    "BackgroundColor:Color HasBorder:Boolean Format:String TextColor:Color "
+    "AllowFocusRing:Boolean Value:String AllowTabs:Boolean TextAlignment:Int64 "
+    "AllowSpellChecking:Boolean MaximumCharactersAllowed:Int64 ValidationMask:String "
+    "ReadOnly:Boolean ";
 
-fw::PropertyList DataBinding() { return {{"DataSource", S("")}, {"DataField", S("")}}; }
-fw::PropertyList NoParent() { return {{"InitialParent", S("")}}; }
-
-// Every entry of the program's layouts, with its type, for each kind of control.
 TEST_F(WindowTest, EveryControlAcceptsTheEntriesOfItsLayoutList) {
-  const std::pair<fw::ClassRecord*, fw::PropertyList> lists[] = {
-      {fw::GroupBox::Lookup(),
-       Join({Placed("GroupBox1", 25, 110, 126, 74, 0), {{"TabStop", true}}, Common(),
-             {{"Caption", S("Distribution")}, {"Transparent", true}, {"Visible", true}},
-             Font(true), NoParent()})},
-      {fw::RadioButton::Lookup(),
-       Join({Placed("UBtn", 45, 135, 100, 20, 0), {{"TabStop", true}}, Common(),
-             {{"Caption", S("Uniform")}, {"Transparent", true}, {"Visible", true}}, Font(false),
-             {{"Value", true}, {"InitialParent", S("GroupBox1")}}})},
-      {fw::PushButton::Lookup(),
-       Join({Placed("CalcBtn", 25, 480, 100, 40, 3), {{"TabStop", false}}, Common(),
-             {{"MacButtonStyle", I{0}}, {"Cancel", false}, {"Caption", S("Calculate")},
-              {"Default", true}, {"Transparent", true}, {"Visible", true}},
-             Font(false), NoParent()})},
-      {fw::TextField::Lookup(),
-       Join({Placed("LowFld", 100, 244, 80, 20, 2), {{"TabStop", true}}, Common(),
-             {{"BackgroundColor", kWhite}, {"HasBorder", true}, {"Format", S("")},
-              {"Password", false}, {"TextColor", kBlack}, {"Transparent", true},
-              {"AllowFocusRing", true}, {"Visible", false}},
-             Font(false),
-             {{"Hint", S("")}, {"Value", S("")}, {"AllowTabs", false}, {"TextAlignment", I{2}},
-              {"AllowSpellChecking", false}, {"MaximumCharactersAllowed", I{6}},
-              {"ValidationMask", S("######")}, {"ReadOnly", false}},
-             DataBinding(), NoParent()})},
-      {fw::TextArea::Lookup(),
-       Join({Placed("RandomFld", 330, 128, 110, 325, 7), {{"TabStop", false}}, Common(),
-             {{"BackgroundColor", kWhite}, {"HasBorder", true}, {"Format", S("")},
-              {"HideSelection", true}, {"LineHeight", 0.0}, {"LineSpacing", 1.0},
-              {"Multiline", true}, {"HasHorizontalScrollbar", false},
-              {"HasVerticalScrollbar", true}, {"AllowStyledText", true}, {"TextColor", kBlack},
-              {"Transparent", true}, {"AllowFocusRing", true}, {"Visible", true}},
-             Font(false),
-             {{"Value", S("")}, {"AllowTabs", false}, {"TextAlignment", I{1}},
-              {"AllowSpellChecking", false}, {"MaximumCharactersAllowed", I{0}},
-              {"ValidationMask", S("")}, {"ReadOnly", false}},
-             DataBinding(), NoParent()})},
-      {fw::Canvas::Lookup(),
-       Join({Placed("Canvas1", 125, 13, 274, 26, 9), {{"TabStop", true}}, Common(),
-             {{"AllowFocusRing", true}, {"Visible", true}, {"AllowFocus", false},
-              {"AllowTabs", false}, {"Transparent", true}, {"DoubleBuffer", false},
-              {"Transparent", true}},
-             NoParent()})},
-      {fw::Rectangle::Lookup(),
-       Join({Placed("Rectangle1", 118, 63, 292, 5, 13), {{"AllowAutoDeactivate", true}},
-             {{"BorderThickness", 2.0}, {"BottomRightColor", fw::Color{0, 0, 0xb5, 0}},
-              {"Enabled", true}, {"FillColor", fw::Color{0, 0, 0xff, 0}}, {"Tooltip", S("")},
-              {"TopLeftColor", fw::Color{0, 0x80, 0xff, 0}}, {"Transparent", true},
-              {"Visible", true}},
-             NoParent()})},
-      {fw::Label::Lookup(),
-       Join({Placed("gText", 25, 188, 154, 34, 14), {{"TabStop", false}}, Common(),
-             {{"Multiline", true}, {"Selectable", false}, {"TextAlignment", I{0}},
-              {"TextColor", fw::Color{0xff, 0, 0, 0}}, {"Transparent", false},
-              {"Value", S("Distribution with mean = 0\rand standard deviation = 1")},
-              {"Visible", false}},
-             Font(false), DataBinding(), NoParent()})},
+  const std::pair<fw::ClassRecord* (*)(), std::string> kinds[] = {
+      {fw::GroupBox::Lookup, "Caption:String"},
+      {fw::RadioButton::Lookup, "Caption:String Value:Boolean"},
+      {fw::PushButton::Lookup,
+       "MacButtonStyle:Int64 Cancel:Boolean Caption:String Default:Boolean"},
+      {fw::TextField::Lookup, kTextEntries + std::string("Password:Boolean Hint:String")},
+      {fw::TextArea::Lookup,
+       kTextEntries + std::string("HideSelection:Boolean LineHeight:Double "
+                                  "LineSpacing:Double Multiline:Boolean "
+                                  "HasHorizontalScrollbar:Boolean HasVerticalScrollbar:Boolean "
+                                  "AllowStyledText:Boolean")},
+      {fw::Canvas::Lookup,
+       "AllowFocusRing:Boolean AllowFocus:Boolean AllowTabs:Boolean DoubleBuffer:Boolean "
+       "Transparent:Boolean"},
+      {fw::Rectangle::Lookup,
+       "BorderThickness:Double BottomRightColor:Color FillColor:Color TopLeftColor:Color"},
+      {fw::Label::Lookup,
+       "Multiline:Boolean Selectable:Boolean TextAlignment:Int64 TextColor:Color Value:String"},
   };
-  for (const auto& [record, list] : lists) {
-    SCOPED_TRACE(record->Name());
-    fw::ObjectRef control = window->New(*record);
-    window->AddControl(std::get<S>(list.front().value), control);
+  for (const auto& [lookup, entries] : kinds) {
+    SCOPED_TRACE(lookup()->Name());
+    const fw::PropertyList list = ListOf(kEveryControl + entries);
+    fw::ObjectRef control = window->New(*lookup());
+    window->AddControl(lookup()->Name(), control);
     EXPECT_NO_THROW(fw::SetProperties(*control, list));
     EXPECT_EQ(dynamic_cast<fw::Configurable&>(*control).AppliedProperties().size(), list.size());
   }
@@ -224,8 +218,7 @@ TEST_F(WindowTest, OnlyControlsThatTakeTheFocusGetIt) {
       {Add<fw::TextArea>("RandomFld", {{"TabStop", false}}).get(), Qt::ClickFocus},
       {Add<fw::Label>("uText", {{"TabStop", true}}).get(), Qt::NoFocus},
       {Add<fw::Label>("cTxt", {{"Selectable", true}}).get(), Qt::NoFocus},
-      {Add<fw::Canvas>("Canvas1", {{"TabStop", true}, {"AllowFocus", false}}).get(),
-       Qt::NoFocus},
+      {Add<fw::Canvas>("Canvas1", {{"TabStop", true}, {"AllowFocus", false}}).get(), Qt::NoFocus},
       {Add<fw::GroupBox>("GroupBox1", {{"TabStop", true}}).get(), Qt::NoFocus},
       {Add<fw::Rectangle>("Rectangle1", {{"TabStop", true}}).get(), Qt::NoFocus},
   };
@@ -238,10 +231,8 @@ TEST_F(WindowTest, OnlyControlsThatTakeTheFocusGetIt) {
 TEST_F(WindowTest, RadioButtonsExcludeEachOtherAndOnlyClicksRaiseAction) {
   Add<fw::GroupBox>("GroupBox1",
                     {{"Left", I{25}}, {"Top", I{110}}, {"Width", I{126}}, {"Height", I{74}}});
-  const fw::PropertyList inGroup = {{"Left", I{45}},
-                                    {"Width", I{100}},
-                                    {"Height", I{20}},
-                                    {"InitialParent", S("GroupBox1")}};
+  const fw::PropertyList inGroup = {
+      {"Left", I{45}}, {"Width", I{100}}, {"Height", I{20}}, {"InitialParent", S("GroupBox1")}};
   auto uniform = Add<fw::RadioButton>(
       "UBtn", Join({inGroup, {{"Top", I{135}}, {"Caption", S("Uniform")}, {"Value", true}}}));
   auto gaussian = Add<fw::RadioButton>(
@@ -264,8 +255,8 @@ TEST_F(WindowTest, RadioButtonsExcludeEachOtherAndOnlyClicksRaiseAction) {
 }
 
 TEST_F(WindowTest, PushButtonsRaiseActionOnClickAndPush) {
-  auto clear = Add<fw::PushButton>(
-      "ClearBtn", {{"Width", I{100}}, {"Height", I{40}}, {"Caption", S("Clear")}});
+  auto clear = Add<fw::PushButton>("ClearBtn",
+                                   {{"Width", I{100}}, {"Height", I{40}}, {"Caption", S("Clear")}});
   fw::RuntimeAddEventHandler(clear, "Action", log->Handler("Action"));
   Activate();
 
@@ -294,9 +285,9 @@ class TextFieldKeys : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    field = Add<fw::TextField>("LowFld", {{"TabStop", true},
-                                          {"MaximumCharactersAllowed", I{6}},
-                                          {"ValidationMask", S("######")}});
+    field = Add<fw::TextField>(
+        "LowFld",
+        {{"TabStop", true}, {"MaximumCharactersAllowed", I{6}}, {"ValidationMask", S("######")}});
     next = Add<fw::TextField>("HighFld", {{"TabStop", true}});
     Activate();
     field->SetFocus();
@@ -311,13 +302,10 @@ class TextFieldKeys : public WindowTest {
 };
 
 TEST_F(TextFieldKeys, TypedKeysReachKeyDownFirstAndTrueSwallowsThem) {
-  FilterWith([](fw::Arguments arguments) {
-    return fw::Value(std::get<S>(arguments[1]) == "x");
-  });
+  FilterWith([](fw::Arguments arguments) { return fw::Value(std::get<S>(arguments[1]) == "x"); });
   QTest::keyClicks(field->Widget(), "1x2");
   EXPECT_EQ(field->Text(), "12");
-  EXPECT_EQ(log->entries, (std::vector<std::string>{"KeyDown: TextField 1",
-                                                    "KeyDown: TextField x",
+  EXPECT_EQ(log->entries, (std::vector<std::string>{"KeyDown: TextField 1", "KeyDown: TextField x",
                                                     "KeyDown: TextField 2"}));
 }
 
@@ -440,11 +428,11 @@ TEST_F(WindowTest, APictureIsDrawnAtTheTopLeftUnscaledAndNilDrawsNothing) {
 
 TEST_F(WindowTest, ARectangleFillsAndDrawsItsTwoEdgeColours) {
   auto bar = Add<fw::Rectangle>("Rectangle1", {{"Width", I{20}},
-                                                {"Height", I{10}},
-                                                {"BorderThickness", 2.0},
-                                                {"FillColor", fw::Color{0, 0, 0xff, 0}},
-                                                {"TopLeftColor", fw::Color{0, 0x80, 0xff, 0}},
-                                                {"BottomRightColor", fw::Color{0, 0, 0xb5, 0}}});
+                                               {"Height", I{10}},
+                                               {"BorderThickness", 2.0},
+                                               {"FillColor", fw::Color{0, 0, 0xff, 0}},
+                                               {"TopLeftColor", fw::Color{0, 0x80, 0xff, 0}},
+                                               {"BottomRightColor", fw::Color{0, 0, 0xb5, 0}}});
   QImage shot(20, 10, QImage::Format_RGB32);
   bar->Widget()->render(&shot);
   EXPECT_EQ(shot.pixelColor(10, 1), QColor(0, 0x80, 0xff)) << "top";
@@ -464,8 +452,7 @@ TEST_F(WindowTest, TheCanvasReportsThePointerEnteringAndLeaving) {
   QApplication::sendEvent(icon->Widget(), &enter);
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(icon->Widget(), &leave);
-  EXPECT_EQ(log->entries,
-            (std::vector<std::string>{"MouseEnter: Canvas", "MouseExit: Canvas"}));
+  EXPECT_EQ(log->entries, (std::vector<std::string>{"MouseEnter: Canvas", "MouseExit: Canvas"}));
 }
 
 // A window whose MouseDown handler records where the clicks it gets landed.

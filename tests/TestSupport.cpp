@@ -29,6 +29,8 @@ void ProcessEvents() {
 }
 
 void Activate(QWidget* window) {
+  // The offscreen platform still delivers activations requested by windows hidden since.
+  ProcessEvents();
   QApplication::setActiveWindow(window);
   ProcessEvents();
 }

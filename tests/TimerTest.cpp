@@ -47,14 +47,18 @@ TEST_F(TimerTest, AMultipleTimerFiresUntilItIsTurnedOff) {
   EXPECT_EQ(log->entries.size(), firings);
 }
 
-TEST_F(TimerTest, AnArmedSingleShotTimerOutlivesItsWindow) {
+TEST_F(TimerTest, AnArmedSingleShotTimerKeepsItsClosedWindowUntilItFires) {
   std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{30}}});
+  std::weak_ptr<fw::Window> closed = window;
   window->Close();
   window.reset();
   ProcessEvents();
   EXPECT_FALSE(timer.expired());
+  EXPECT_FALSE(closed.expired()) << "the handler's window would be gone when it fires";
   ASSERT_TRUE(WaitForFirings(1));
+  ProcessEvents();
   EXPECT_TRUE(timer.expired()) << "a timer that has fired is no longer kept";
+  EXPECT_TRUE(closed.expired());
 }
 
 TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
@@ -67,11 +71,14 @@ TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
   EXPECT_TRUE(timer.expired());
 }
 
-TEST_F(TimerTest, CallActionFiresNowThroughTheMethodTable) {
-  auto timer = AddTimer({});
+TEST_F(TimerTest, CallActionFiresNowAndSpendsASingleShotTimer) {
+  auto timer = AddTimer({{"RunMode", I{1}}, {"Period", I{20}}});
   fw::Arguments none;
   timer->Record().FindMethod("_CallAction")(*timer, none);
   EXPECT_EQ(log->entries, std::vector<std::string>{"Action: Timer"});
+  EXPECT_EQ(timer->RunMode(), 0);
+  QTest::qWait(60);
+  EXPECT_EQ(log->entries.size(), 1U);
 }
 
 TEST_F(TimerTest, TheMethodTableListsTheTimersOperationsInOrder) {

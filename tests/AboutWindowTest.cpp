@@ -1,0 +1,160 @@
+#include <QTest>
+
+#include "app/AboutCommand.h"
+#include "app/Sortivale.h"
+#include "app/Startup.h"
+#include "app/Texts.h"
+#include "framework/runtime/Cast.h"
+#include "framework/ui/Control.h"
+#include "resources/Pictures.h"
+#include "tests/TestSupport.h"
+#include "windows/AboutWnd.h"
+#include "windows/Window1.h"
+
+namespace {
+
+// The program just after late start-up: the splash window up, its timer set.
+class Splash : public ::testing::Test {
+ protected:
+  Splash() {
+    EarlyStartup();
+    fw::RunFrameworkInitialization(LateStartup);
+  }
+
+  static std::shared_ptr<AboutWnd> LiveAbout() {
+    return fw::RuntimeCheckCast<AboutWnd>(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+  }
+  static std::shared_ptr<fw::Window> LiveGenerator() {
+    return fw::GetImplicitWindow("Window1.Window1");
+  }
+  static int GeneratorWindows() {
+    int count = 0;
+    for (std::int64_t index = 0; index < fw::LiveWindowCount(); ++index) {
+      count += fw::WindowAtIndex(index)->Record().Name() == "Window1.Window1";
+    }
+    return count;
+  }
+
+  ProgramRuntime runtime_;
+  AlertRecorder alerts_;
+};
+
+TEST_F(Splash, IsTheOnlyWindowAndShowsItsFourControls) {
+  ASSERT_EQ(fw::LiveWindowCount(), 1);
+  std::shared_ptr<AboutWnd> about = LiveAbout();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->Visible());
+  EXPECT_EQ(about->Width(), 300);
+  EXPECT_EQ(about->Height(), 150);
+  EXPECT_EQ(about->Title(), "Untitled");
+  ASSERT_EQ(about->ControlCount(), 4);
+  EXPECT_EQ(about->Canvas1()->Backdrop(), Stitle1());
+  EXPECT_EQ(about->Canvas2()->Backdrop(), icon2());
+  EXPECT_EQ(about->StaticText1()->Text(), CopyrightLine());
+  EXPECT_EQ(about->StaticText1()->Text(), App()->Version().longVersion);
+  EXPECT_EQ(about->Timer1()->RunMode(), 1);
+  EXPECT_EQ(about->Timer1()->Period(), 4000);
+  for (const char* handled : {"CreateControls", "KeyDown", "Layout", "MouseDown"}) {
+    EXPECT_TRUE(about->IsEventImplemented(handled)) << handled;
+  }
+  for (const char* unhandled : {"Open", "Close", "Activate"}) {
+    EXPECT_FALSE(about->IsEventImplemented(unhandled)) << unhandled;
+  }
+}
+
+TEST_F(Splash, TimerHidesItAndShowsTheGeneratorWindowOnce) {
+  std::shared_ptr<AboutWnd> about = LiveAbout();
+  about->Timer1()->CallAction();
+  ProcessEvents();
+  EXPECT_EQ(LiveAbout(), about) << "hidden, not closed";
+  EXPECT_FALSE(about->Visible());
+  ASSERT_NE(LiveGenerator(), nullptr);
+  EXPECT_TRUE(LiveGenerator()->Visible());
+  EXPECT_EQ(about->ControlCount(), 4);
+
+  // A second About window, made after the first was closed, brings back the same window.
+  std::shared_ptr<fw::Window> generator = LiveGenerator();
+  about->Close();
+  std::shared_ptr<AboutWnd> second = ImplicitAboutWnd();
+  EXPECT_NE(second, about);
+  second->Timer1()->CallAction();
+  ProcessEvents();
+  EXPECT_EQ(LiveGenerator(), generator);
+  EXPECT_EQ(GeneratorWindows(), 1);
+  EXPECT_FALSE(second->Visible());
+}
+
+TEST_F(Splash, AnyKeyClosesIt) {
+  std::shared_ptr<AboutWnd> about = LiveAbout();
+  std::shared_ptr<fw::Timer> firstTimer = about->Timer1();
+  Activate(about->TopWidget());
+  QTest::keyClick(about->TopWidget(), Qt::Key_Q);
+  ProcessEvents();
+  EXPECT_EQ(LiveAbout(), nullptr);
+  EXPECT_TRUE(about->IsClosed());
+
+  std::shared_ptr<AboutWnd> fresh = ImplicitAboutWnd();
+  EXPECT_NE(fresh, about);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_NE(fresh->Timer1(), firstTimer);
+}
+
+TEST_F(Splash, ClickAnywhereClosesIt) {
+  for (const char* where : {"Canvas1", "Canvas2", "StaticText1", ""}) {
+    SCOPED_TRACE(where);
+    std::shared_ptr<AboutWnd> about = ImplicitAboutWnd();
+    QWidget* target =
+        *where == '\0'
+            ? about->ClientWidget()
+            : fw::RuntimeCheckCast<fw::RectControl>(about->ControlByName(where))->Widget();
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    ProcessEvents();
+    EXPECT_EQ(LiveAbout(), nullptr);
+  }
+}
+
+TEST_F(Splash, ATimerOutlivesTheWindowClosedBeforeItFired) {
+  std::shared_ptr<fw::Timer> timer = LiveAbout()->Timer1();
+  LiveAbout()->Close();
+  timer->CallAction();
+  ProcessEvents();
+  EXPECT_NE(LiveGenerator(), nullptr) << "closing the splash early still leads on";
+  ASSERT_NE(LiveAbout(), nullptr);
+  EXPECT_FALSE(LiveAbout()->Visible());
+}
+
+using AboutCommand = GeneratorWindowTest;
+
+TEST_F(AboutCommand, ShowsTheLiveAboutWindowOrANewOne) {
+  std::shared_ptr<AboutWnd> about = ImplicitAboutWnd();
+  EXPECT_FALSE(about->Visible());
+  ASSERT_TRUE(window().RunMenuHandler("AppleAboutSortivale"));
+  EXPECT_EQ(ImplicitAboutWnd(), about);
+  EXPECT_TRUE(about->Visible());
+
+  about->Close();
+  ASSERT_TRUE(window().RunMenuHandler("AppleAboutSortivale"));
+  std::shared_ptr<AboutWnd> fresh = ImplicitAboutWnd();
+  EXPECT_NE(fresh, about);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_FALSE(window().AppleAboutSortivale_Action());
+}
+
+TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabled) {
+  std::shared_ptr<fw::AppleMenuItem> item = AppleAboutSortivale();
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->Text(), "About Sortivale");
+  item->SetEnabled(false);
+  window().RaiseEvent("EnableMenuItems");
+  EXPECT_TRUE(item->Enabled());
+  EXPECT_TRUE(window().HasMenuHandler("AppleAboutSortivale"));
+}
+
+TEST_F(AboutCommand, ActivatingTheGeneratorWindowHidesTheAboutWindow) {
+  std::shared_ptr<AboutWnd> about = ImplicitAboutWnd();
+  about->Show();
+  window().RaiseEvent("Activate");
+  EXPECT_FALSE(about->Visible());
+}
+
+}  // namespace
