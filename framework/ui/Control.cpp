@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QWidget>
 #include <algorithm>
 
@@ -47,6 +48,26 @@ constexpr PropertySpec kRectControlProperties[] = {
 
 int Pixels(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+// The sizes of the layouts were chosen for a narrower system font than most here; a text that
+// would be clipped is set a pixel or two smaller instead, never below a readable size.
+void ShrinkToFit(QFont& font, const QString& text, int width) {
+  constexpr int kSmallestPixelSize = 8;
+  if (text.isEmpty() || font.pixelSize() <= 0 || width <= 0) {
+    return;
+  }
+  auto widest = [&text](const QFont& candidate) {
+    const QFontMetrics metrics(candidate);
+    int widestLine = 0;
+    for (const QString& line : text.split(QChar('\n'))) {
+      widestLine = std::max(widestLine, metrics.horizontalAdvance(line));
+    }
+    return widestLine;
+  };
+  while (font.pixelSize() > kSmallestPixelSize && widest(font) > width) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
 }
 
 }  // namespace
@@ -154,6 +175,7 @@ void RectControl::SetTop(std::int64_t top) {
 void RectControl::SetWidth(std::int64_t width) {
   width_ = std::max<std::int64_t>(width, 0);
   PlaceInWindow();
+  ApplyFont();
 }
 
 void RectControl::SetHeight(std::int64_t height) {
@@ -291,6 +313,7 @@ void RectControl::ApplyFont() {
   font.setBold(font_.bold);
   font.setItalic(font_.italic);
   font.setUnderline(font_.underline);
+  ShrinkToFit(font, ToQString(FittedText()), static_cast<int>(width_));
   CheckedWidget().setFont(font);
 }
 

@@ -94,6 +94,10 @@ class RectControl : public Control {
   void ApplyFocusPolicy();
   // Sees every event of the widget before the widget does; true consumes it.
   virtual bool HandleWidgetEvent(QEvent& event);
+  // The text that must fit the control's width in its font; empty when there is none.
+  virtual String FittedText() const { return String(); }
+  // Gives the widget the font of the property list, at most as large as lets FittedText fit.
+  void ApplyFont();
 
  private:
   class EventRelay;
@@ -109,7 +113,6 @@ class RectControl : public Control {
   QWidget& CheckedWidget() const;
   void ReparentWidget();
   void PlaceInWindow();
-  void ApplyFont();
   void RaiseWithSelf(const char* event);
 
   QWidget* widget_ = nullptr;

@@ -1,5 +1,7 @@
 #include "framework/ui/Label.h"
 
+#include <algorithm>
+
 #include <QLabel>
 
 #include "framework/ui/QtText.h"
@@ -68,9 +70,14 @@ const PropertySpec* Label::FindPropertySpec(std::string_view name) const {
 }
 
 void Label::ShowText() {
-  QString shown = ToQString(text_);
-  shown.replace(QChar('\r'), multiline_ ? QChar('\n') : QChar(' '));
-  WidgetAs<QLabel>().setText(shown);
+  WidgetAs<QLabel>().setText(ToQString(FittedText()));
+  ApplyFont();
+}
+
+String Label::FittedText() const {
+  std::string shown = text_.ToStdString();
+  std::replace(shown.begin(), shown.end(), '\r', multiline_ ? '\n' : ' ');
+  return String(shown);
 }
 
 }  // namespace fw

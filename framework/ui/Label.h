@@ -24,6 +24,7 @@ class Label : public RectControl {
  protected:
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocus() const override { return false; }
+  String FittedText() const override;
 
  private:
   void ShowText();
