@@ -4,26 +4,13 @@
 #include "framework/runtime/Operations.h"
 #include "windows/ControlMember.h"
 #include "windows/Window1.h"
+#include "windows/WindowClass.h"
 
 namespace {
 
 fw::ClassRecord* record = nullptr;
 fw::ClassRecord* timerRecord = nullptr;
 constexpr const char* kClassName = "AboutWnd.AboutWnd";
-
-void ListMembers(fw::ClassRecord& made, std::size_t inheritedCount) {
-  const auto& methods = made.Methods();
-  for (std::size_t index = 0; index < inheritedCount; ++index) {
-    made.AddMember(methods[index].name, methods[index].signature);
-  }
-  made.AddMember("_GetControl", "(String) -> Control");
-  made.AddMember("_GetControlArray", "(String, Int64) -> Control");
-  for (std::size_t index = inheritedCount; index < methods.size(); ++index) {
-    made.AddMember(methods[index].name, methods[index].signature,
-                   methods[index].name == "_CreateControls0");
-  }
-  made.AddMember("IsEventImplemented", "(String) -> Boolean");
-}
 
 }  // namespace
 
@@ -47,10 +34,8 @@ void AboutWnd::ctblinit() {
       {"Event_KeyDown", "(String) -> Boolean", fw::BindMethod(&AboutWnd::Event_KeyDown)},
       {"Event_MouseDown", "(Int64, Int64) -> Boolean", fw::BindMethod(&AboutWnd::Event_MouseDown)},
   };
-  for (const fw::Operation& member : own) {
-    record->AddMethod(member.name, member.signature, member.implementation);
-  }
-  ListMembers(*record, inheritedCount);
+  AddOwnMethods(*record, own);
+  ListWindowMembers(*record, inheritedCount);
   const std::pair<const char*, const char*> handled[] = {
       {"CreateControls", "CreateControls"},
       {"KeyDown", "Event_KeyDown"},
@@ -73,12 +58,7 @@ bool AboutWnd::IsEventImplemented(const fw::String& name) {
 }
 
 std::shared_ptr<AboutWnd> ImplicitAboutWnd() {
-  std::shared_ptr<fw::Window> window = fw::GetImplicitWindow(kClassName);
-  if (window == nullptr) {
-    window = fw::RuntimeCheckCast<fw::Window>(fw::RuntimeNewObject(*AboutWnd::Lookup()));
-    window->Constructor();
-  }
-  return fw::RuntimeCheckCast<AboutWnd>(window);
+  return ImplicitInstance<AboutWnd>(kClassName);
 }
 
 std::shared_ptr<fw::Canvas> AboutWnd::Canvas1() {

@@ -3,6 +3,7 @@
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
 #include "windows/ControlMember.h"
+#include "windows/WindowClass.h"
 
 namespace {
 
@@ -56,23 +57,7 @@ void AddOwnMembers(fw::ClassRecord& made) {
       {"_AppleAboutSortivale_Action", "() -> Boolean",
        fw::BindMethod(&Window1::AppleAboutSortivale_Action)},
   };
-  for (const fw::Operation& member : own) {
-    made.AddMethod(member.name, member.signature, member.implementation);
-  }
-}
-
-void ListMembers(fw::ClassRecord& made, std::size_t inheritedCount) {
-  const auto& methods = made.Methods();
-  for (std::size_t index = 0; index < inheritedCount; ++index) {
-    made.AddMember(methods[index].name, methods[index].signature);
-  }
-  made.AddMember("_GetControl", "(String) -> Control");
-  made.AddMember("_GetControlArray", "(String, Int64) -> Control");
-  for (std::size_t index = inheritedCount; index < methods.size(); ++index) {
-    made.AddMember(methods[index].name, methods[index].signature,
-                   methods[index].name == "_CreateControls0");
-  }
-  made.AddMember("IsEventImplemented", "(String) -> Boolean");
+  AddOwnMethods(made, own);
 }
 
 void SetEventHandlers(fw::ClassRecord& made) {
@@ -102,7 +87,7 @@ void Window1::ctblinit() {
   record->SetFactory(fw::MakeInstance<Window1>);
   const std::size_t inheritedCount = record->Methods().size();
   AddOwnMembers(*record);
-  ListMembers(*record, inheritedCount);
+  ListWindowMembers(*record, inheritedCount);
   SetEventHandlers(*record);
   record->AddProperty(fw::Int64Property<Window1, &Window1::btn>("btn"));
   fw::RuntimeRegisterClass(*record);
@@ -122,12 +107,7 @@ bool Window1::IsEventImplemented(const fw::String& name) {
 }
 
 std::shared_ptr<Window1> ImplicitWindow1() {
-  std::shared_ptr<fw::Window> window = fw::GetImplicitWindow(kClassName);
-  if (window == nullptr) {
-    window = fw::RuntimeCheckCast<fw::Window>(fw::RuntimeNewObject(*Window1::Lookup()));
-    window->Constructor();
-  }
-  return fw::RuntimeCheckCast<Window1>(window);
+  return ImplicitInstance<Window1>(kClassName);
 }
 
 std::shared_ptr<fw::GroupBox> Window1::GroupBox1() {

@@ -14,6 +14,7 @@ class RuntimeException : public std::runtime_error {
   virtual const char* ClassName() const { return "RuntimeException"; }
 };
 
+// One small class per kind of failure; the macro only spares writing the same six lines.
 #define FW_DECLARE_EXCEPTION(Name, DefaultMessage)                                            \
   class Name : public RuntimeException {                                                      \
    public:                                                                                    \

@@ -284,7 +284,6 @@ void Window::Constructor() {
     if (visibleOnCreation_) {
       Show();
     }
-    opened_ = true;
     RaiseEvent("Open");
   } catch (...) {
     closed_ = true;

@@ -122,7 +122,6 @@ class Window : public Object, public Configurable {
   bool hasMaximizeButton_ = true;
   bool resizeable_ = true;
   bool closed_ = false;
-  bool opened_ = false;
 };
 
 // The live window of the class registered under that name, shown or hidden; nil when none.

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "framework/runtime/Cast.h"
+#include "framework/runtime/ClassRecord.h"
+#include "framework/runtime/Delegate.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/Operations.h"
+#include "framework/runtime/WeakRef.h"
+#include "framework/ui/Alerts.h"
+#include "framework/ui/Window.h"
+#include "tests/TestSupport.h"
+
+namespace {
+
+template <class Call>
+bool RaisesThreadException(Call call) {
+  bool raised = false;
+  std::thread other([&] {
+    try {
+      call();
+    } catch (const fw::ThreadAccessingUIException& exception) {
+      raised = std::string(exception.what()) ==
+               "A thread has attempted to manipulate a user interface element. This can only be "
+               "done from the application's main thread.";
+    }
+  });
+  other.join();
+  return raised;
+}
+
+TEST(Runtime, UserInterfaceRefusesOtherThreads) {
+  ProgramRuntime runtime;
+  auto window = fw::New<fw::Window>();
+  EXPECT_TRUE(RaisesThreadException([&] { window->Constructor(); }));
+  EXPECT_TRUE(RaisesThreadException([&] { window->Show(); }));
+  EXPECT_TRUE(RaisesThreadException([&] { window->Hide(); }));
+  EXPECT_TRUE(RaisesThreadException([] { fw::MsgBox("from a worker"); }));
+}
+
+TEST(Runtime, OperationsWithoutMeaningHereRaiseUnsupported) {
+  ProgramRuntime runtime;
+  auto window = fw::New<fw::Window>();
+  const fw::Value noArguments[] = {fw::Value(fw::String(""))};
+  EXPECT_THROW(window->Record().FindMethod("AcceptFileDrop")(*window, noArguments),
+               fw::UnsupportedOperationException);
+  EXPECT_TRUE(fw::IsUnsupportedOperation("Window", "ShowModal"));
+  EXPECT_FALSE(fw::IsUnsupportedOperation("Window", "Show"));
+  for (const fw::MethodEntry& method : window->Record().Methods()) {
+    EXPECT_TRUE(method.implementation) << method.name;
+  }
+}
+
+TEST(Runtime, DelegateToAnObjectThatIsGoneRaisesNilObject) {
+  ProgramRuntime runtime;
+  auto target = fw::New<fw::Window>();
+  fw::Method method = [](fw::Object&, fw::Arguments) { return fw::Value(true); };
+  fw::Delegate delegate = fw::RuntimeCreateDelegate(method, target);
+  EXPECT_EQ(delegate.Invoke({}), fw::Value(true));
+  target.reset();
+  EXPECT_THROW(delegate.Invoke({}), fw::NilObjectException);
+  EXPECT_THROW(fw::RuntimeCreateDelegate(method, nullptr), fw::NilObjectException);
+}
+
+TEST(Runtime, CastCheckFollowsTheClassRecords) {
+  ProgramRuntime runtime;
+  fw::ObjectRef window = fw::New<fw::Window>();
+  EXPECT_EQ(fw::RuntimeCheckCast<fw::Window>(window), window);
+  EXPECT_EQ(fw::RuntimeCheckCast<fw::Window>(nullptr), nullptr);
+  fw::ObjectRef reference = fw::New<fw::WeakRef>();
+  EXPECT_THROW(fw::RuntimeCheckCast<fw::Window>(reference), fw::IllegalCastException);
+}
+
+TEST(Runtime, WindowPropertyListErrorsNameTheEntry) {
+  ProgramRuntime runtime;
+  auto window = fw::New<fw::Window>();
+  try {
+    fw::SetProperties(*window, {{"Widht", std::int64_t{480}}});
+    FAIL() << "an unknown name must raise";
+  } catch (const fw::InvalidPropertyException& exception) {
+    EXPECT_NE(std::string(exception.what()).find("Widht"), std::string::npos);
+  }
+  try {
+    fw::SetProperties(*window, {{"Title", std::int64_t{3}}});
+    FAIL() << "a value of the wrong type must raise";
+  } catch (const fw::InvalidPropertyException& exception) {
+    EXPECT_NE(std::string(exception.what()).find("Title"), std::string::npos);
+  }
+  EXPECT_THROW(fw::SetProperties(*window, {{"Type", std::int64_t{9}}}),
+               fw::InvalidPropertyException);
+}
+
+}  // namespace
