@@ -119,10 +119,8 @@ TEST_F(Calculate, GaussianLinesFollowThePatternAndIgnoreTheRange) {
 
 TEST_F(Calculate, ASecondPressReplacesTheFirst) {
   Press("0", "1000", "5");
-  const fw::String first = Output();
   Click(window().CalcBtn());
-  EXPECT_EQ(Lines(Output()).size(), 5u);
-  EXPECT_NE(Output(), first + Output());
+  EXPECT_EQ(Lines(Output()).size(), 5u) << "the second press starts from an empty output";
 }
 
 TEST_F(Calculate, NoDistributionChosenAsksForOneWithoutABeep) {

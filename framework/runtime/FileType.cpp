@@ -42,36 +42,28 @@ void FileType::Withdraw() {
 }
 
 void FileType::SetName(const String& name) {
-  Withdraw();
-  name_ = name;
+  WithdrawAndStore(name_, name);
 }
 void FileType::SetExtensions(const String& extensions) {
-  Withdraw();
-  extensions_ = extensions;
+  WithdrawAndStore(extensions_, extensions);
 }
 void FileType::SetMacType(const String& macType) {
-  Withdraw();
-  macType_ = macType;
+  WithdrawAndStore(macType_, macType);
 }
 void FileType::SetMacCreator(const String& macCreator) {
-  Withdraw();
-  macCreator_ = macCreator;
+  WithdrawAndStore(macCreator_, macCreator);
 }
 void FileType::SetMimeType(const String& mimeType) {
-  Withdraw();
-  mimeType_ = mimeType;
+  WithdrawAndStore(mimeType_, mimeType);
 }
 void FileType::SetImported(bool imported) {
-  Withdraw();
-  imported_ = imported;
+  WithdrawAndStore(imported_, imported);
 }
 void FileType::SetConformsTo(const String& conformsTo) {
-  Withdraw();
-  conformsTo_ = conformsTo;
+  WithdrawAndStore(conformsTo_, conformsTo);
 }
 void FileType::SetUTI(const String& uti) {
-  Withdraw();
-  uti_ = uti;
+  WithdrawAndStore(uti_, uti);
 }
 
 String FileType::Operator_Convert() {

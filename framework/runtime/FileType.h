@@ -29,6 +29,12 @@ class FileType : public Object {
 
  private:
   void Withdraw();
+  // Every field changes the same way: the registration goes, then the value is stored.
+  template <class T>
+  void WithdrawAndStore(T& field, const T& value) {
+    Withdraw();
+    field = value;
+  }
 
   String name_;
   String extensions_;
