@@ -214,7 +214,9 @@ TEST_F(WindowTest, OnlyControlsThatTakeTheFocusGetIt) {
   const Expectation expectations[] = {
       {Add<fw::TextField>("repsFld", {{"TabStop", true}}).get(), Qt::StrongFocus},
       {Add<fw::TextField>("LowFld", {{"TabStop", false}}).get(), Qt::ClickFocus},
-      {Add<fw::PushButton>("CalcBtn", {{"TabStop", false}}).get(), Qt::ClickFocus},
+      {Add<fw::PushButton>("CalcBtn", {{"TabStop", false}}).get(), Qt::NoFocus},
+      {Add<fw::PushButton>("ClearBtn", {{"TabStop", true}}).get(), Qt::TabFocus},
+      {Add<fw::RadioButton>("UBtn", {{"TabStop", true}}).get(), Qt::TabFocus},
       {Add<fw::TextArea>("RandomFld", {{"TabStop", false}}).get(), Qt::ClickFocus},
       {Add<fw::Label>("uText", {{"TabStop", true}}).get(), Qt::NoFocus},
       {Add<fw::Label>("cTxt", {{"Selectable", true}}).get(), Qt::NoFocus},

@@ -10,6 +10,7 @@
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
+#include "framework/ui/Keys.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/Window.h"
 
@@ -237,10 +238,20 @@ const PropertySpec* RectControl::FindPropertySpec(std::string_view name) const {
 
 void RectControl::ApplyFocusPolicy() {
   Qt::FocusPolicy policy = Qt::NoFocus;
-  if (TakesFocus()) {
+  if (TakesFocus() && TakesFocusOnClick()) {
     policy = tabStop_ ? Qt::StrongFocus : Qt::ClickFocus;
+  } else if (TakesFocus() && tabStop_) {
+    policy = Qt::TabFocus;
   }
   CheckedWidget().setFocusPolicy(policy);
+}
+
+bool RectControl::PressDefaultButtonOnReturn(const QKeyEvent& key) const {
+  if (!IsReturnKey(key)) {
+    return false;
+  }
+  std::shared_ptr<Window> window = OwnerWindow();
+  return window != nullptr && window->PressDefaultButton();
 }
 
 bool RectControl::HandleWidgetEvent(QEvent& event) {

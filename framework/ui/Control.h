@@ -8,6 +8,7 @@
 #include "framework/ui/PropertyList.h"
 
 class QEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace fw {
@@ -91,7 +92,12 @@ class RectControl : public Control {
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
   // Whether the control can hold the keyboard focus at all; labels and pictures cannot.
   virtual bool TakesFocus() const { return true; }
+  // Whether a click gives it the focus. Buttons are reached with Tab only: clicking one
+  // leaves the focus, and the typing, where it was.
+  virtual bool TakesFocusOnClick() const { return true; }
   void ApplyFocusPolicy();
+  // Return presses the window's first default button, whatever control has the focus.
+  bool PressDefaultButtonOnReturn(const QKeyEvent& key) const;
   // Sees every event of the widget before the widget does; true consumes it.
   virtual bool HandleWidgetEvent(QEvent& event);
   // The text that must fit the control's width in its font; empty when there is none.

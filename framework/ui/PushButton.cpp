@@ -1,5 +1,6 @@
 #include "framework/ui/PushButton.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -61,6 +62,14 @@ void PushButton::SetCancel(bool cancel) {
 void PushButton::Push() {
   const Value arguments[] = {Value(shared_from_this())};
   RaiseEvent("Action", arguments);
+}
+
+bool PushButton::HandleWidgetEvent(QEvent& event) {
+  if (event.type() == QEvent::KeyPress &&
+      PressDefaultButtonOnReturn(static_cast<const QKeyEvent&>(event))) {
+    return true;
+  }
+  return RectControl::HandleWidgetEvent(event);
 }
 
 const PropertySpec* PushButton::FindPropertySpec(std::string_view name) const {

@@ -5,7 +5,8 @@
 namespace fw {
 
 // A button that raises Action when clicked or pushed. Return in its window pushes a default
-// button; Escape pushes a cancel button.
+// button, even while another button has the focus; Space pushes the focused one; Escape
+// pushes a cancel button.
 class PushButton : public RectControl {
  public:
   static ClassRecord* Lookup();
@@ -22,6 +23,8 @@ class PushButton : public RectControl {
 
  protected:
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
+  bool TakesFocusOnClick() const override { return false; }
+  bool HandleWidgetEvent(QEvent& event) override;
 
  private:
   bool default_ = false;

@@ -18,6 +18,7 @@ class RadioButton : public RectControl {
 
  protected:
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
+  bool TakesFocusOnClick() const override { return false; }
 };
 
 }  // namespace fw

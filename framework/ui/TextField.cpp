@@ -1,11 +1,14 @@
 #include "framework/ui/TextField.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 #include <string>
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/ui/Keys.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/WidgetStyle.h"
 #include "framework/ui/Window.h"
@@ -33,10 +36,6 @@ constexpr PropertySpec kTextFieldProperties[] = {
     {"AllowTabs", PropertyType::Boolean, nullptr},
     {"AllowSpellChecking", PropertyType::Boolean, nullptr},
 };
-
-bool IsReturnKey(const QKeyEvent& key) {
-  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 // Chords with Ctrl or Meta are commands (copy, paste, menu shortcuts), not typing.
 bool IsCommandChord(const QKeyEvent& key) {
@@ -137,6 +136,14 @@ bool TextField::HandleWidgetEvent(QEvent& event) {
   if (event.type() == QEvent::KeyPress && HandleKey(static_cast<const QKeyEvent&>(event))) {
     return true;
   }
+  // The menu bar takes the keyboard for menu navigation as an open menu does. Like a menu,
+  // it must leave the field its selection, which the Edit commands are about to act on.
+  if (event.type() == QEvent::FocusOut &&
+      static_cast<const QFocusEvent&>(event).reason() == Qt::MenuBarFocusReason) {
+    QFocusEvent asForMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(&WidgetAs<QLineEdit>(), &asForMenu);
+    return true;
+  }
   return RectControl::HandleWidgetEvent(event);
 }
 
@@ -145,8 +152,7 @@ bool TextField::HandleKey(const QKeyEvent& key) {
     return false;
   }
   if (IsReturnKey(key)) {
-    std::shared_ptr<Window> window = OwnerWindow();
-    return window != nullptr && window->PressDefaultButton();
+    return PressDefaultButtonOnReturn(key);
   }
   const QString text = KeyDownText(key);
   if (text.isEmpty()) {

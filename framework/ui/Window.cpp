@@ -17,6 +17,7 @@
 #include "framework/runtime/Operations.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Control.h"
+#include "framework/ui/Keys.h"
 #include "framework/ui/MenuBarView.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/QtText.h"
@@ -61,10 +62,6 @@ void TellPaneChild(Object& control, const std::shared_ptr<Window>& window, std::
   control.Record().FindMethod("_SetWindow")(control, windowArgument);
   const Value indexArgument[] = {Value(index)};
   control.Record().FindMethod("_SetIndex")(control, indexArgument);
-}
-
-bool IsReturnKey(const QKeyEvent& event) {
-  return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 constexpr PropertySpec kWindowProperties[] = {
@@ -208,10 +205,12 @@ void AddWindowEvents(ClassRecord& made) {
 
 }  // namespace
 
-// The top-level Qt widget: hands the window events of Qt to the window's class.
+// The top-level Qt widget: hands the window events of Qt to the window's class. It never
+// takes the keyboard focus itself, so a click on the window's background leaves the focus in
+// the control that has it; with no control focused, keys still come here.
 class Window::Frame : public QWidget {
  public:
-  explicit Frame(Window& window) : window_(&window) { setFocusPolicy(Qt::StrongFocus); }
+  explicit Frame(Window& window) : window_(&window) {}
   using QWidget::focusNextChild;
   using QWidget::focusPreviousChild;
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QKeyEvent>
+
+namespace fw {
+
+// Return and the keypad's Enter both stand for the default button's key.
+inline bool IsReturnKey(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+}  // namespace fw

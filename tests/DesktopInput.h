@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// Input the way the window system delivers it: keys go to a window, which hands them to its
+// focused control (or to its open menu), shortcuts included; clicks land on the widget under
+// the pointer.
+
+void TypeIntoWindow(QWidget* window, const QString& text);
+void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+
+// Clicks the title on the window's menu bar; the menu that opened, nil when none did.
+QMenu* OpenMenuWithMouse(QWidget* window, const QString& title);
+// The menu open now; nil when none is.
+QMenu* OpenMenu();
+// The item of the menu with that title; nil when it has none.
+QAction* ItemOf(QMenu* menu, const QString& title);
+void ChooseWithMouse(QMenu* menu, const QString& title);

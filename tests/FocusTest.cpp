@@ -1,0 +1,105 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QWidget>
+
+#include "framework/ui/Canvas.h"
+#include "framework/ui/GroupBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/RadioButton.h"
+#include "framework/ui/TextArea.h"
+#include "framework/ui/TextField.h"
+#include "tests/DesktopInput.h"
+#include "tests/TestSupport.h"
+#include "windows/Window1.h"
+
+namespace {
+
+// The generator window as the user first meets it: the caret in "Low Value".
+class KeyboardFocus : public GeneratorWindowTest {
+ protected:
+  QWidget* Frame() { return window().TopWidget(); }
+  void TypeDigits(const char* digits) { TypeIntoWindow(Frame(), digits); }
+  std::string LowValue() { return window().LowFld()->Text().ToStdString(); }
+  // A left click on the window's client area, in its coordinates.
+  void ClickBackgroundAt(QPoint point) {
+    QTest::mouseClick(window().ClientWidget(), Qt::LeftButton, {}, point);
+    ProcessEvents();
+  }
+};
+
+TEST_F(KeyboardFocus, ClicksOnButtonsPicturesLabelsAndTheBackgroundLeaveTheTypingInTheField) {
+  TypeDigits("4");
+  Click(window().CalcBtn());  // refused: no high value
+  TypeDigits("5");
+  Click(window().Canvas3());  // the citation
+  TypeDigits("6");
+  Click(window().Canvas1());
+  Click(window().Canvas2());
+  Click(window().cTxt());
+  Click(window().StaticText4());
+  Click(window().GroupBox1());
+  ClickBackgroundAt(QPoint(300, 300));
+  TypeDigits("7");
+  EXPECT_EQ(LowValue(), "4567");
+  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(window().LowFld()));
+  EXPECT_EQ(alerts_.events,
+            (std::vector<std::string>{"beep", "message: Enter highest random number allowed.",
+                                      "message: Whitcombe, D. R. (2020). Sortivale [Computer "
+                                      "software]. Burlington, VT: Whitcombe Software."}));
+}
+
+TEST_F(KeyboardFocus, MenusClosedWithEscapeOrByChoosingGiveTheFocusBack) {
+  TypeDigits("4");
+  ASSERT_NE(OpenMenuWithMouse(Frame(), "File"), nullptr);
+  PressInWindow(Frame(), Qt::Key_Escape);
+  EXPECT_EQ(OpenMenu(), nullptr);
+  TypeDigits("5");
+
+  // The bar's keyboard navigation: Alt, then arrows into a menu, then Escape.
+  PressInWindow(Frame(), Qt::Key_Alt, Qt::AltModifier);
+  PressInWindow(Frame(), Qt::Key_Right);
+  PressInWindow(Frame(), Qt::Key_Down);
+  ASSERT_NE(OpenMenu(), nullptr);
+  PressInWindow(Frame(), Qt::Key_Escape);
+  EXPECT_EQ(OpenMenu(), nullptr);
+  TypeDigits("6");
+
+  // Choosing "About Sortivale" shows the About window; the generator window's next
+  // activation hides it again.
+  ChooseWithMouse(OpenMenuWithMouse(Frame(), "Sortivale"), "About Sortivale");
+  Activate(Frame());
+  TypeDigits("7");
+  EXPECT_EQ(LowValue(), "4567");
+}
+
+TEST_F(KeyboardFocus, TabReachesTheFieldsAndTheClearButtonButNotCalculate) {
+  window().LowFld()->SetText("12");
+  std::vector<QWidget*> reached;
+  for (int step = 0; step < 4; ++step) {
+    PressInWindow(Frame(), Qt::Key_Tab);
+    reached.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(reached,
+            (std::vector<QWidget*>{WidgetOf(window().HighFld()), WidgetOf(window().ClearBtn()),
+                                   WidgetOf(window().UBtn()), WidgetOf(window().repsFld())}));
+}
+
+TEST_F(KeyboardFocus, SpacePressesTheFocusedButtonAndReturnTheDefaultOne) {
+  window().LowFld()->SetText("12");
+  PressInWindow(Frame(), Qt::Key_Tab);
+  PressInWindow(Frame(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), WidgetOf(window().ClearBtn()));
+  // Return presses "Calculate", the first default button, even from "Clear".
+  PressInWindow(Frame(), Qt::Key_Return);
+  EXPECT_EQ(alerts_.events,
+            (std::vector<std::string>{"beep", "message: Enter highest random number allowed."}));
+  EXPECT_EQ(LowValue(), "12");
+  PressInWindow(Frame(), Qt::Key_Space);
+  EXPECT_EQ(LowValue(), "");
+  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(window().LowFld()));
+}
+
+}  // namespace
