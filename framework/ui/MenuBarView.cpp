@@ -2,10 +2,9 @@
 
 #include <QApplication>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QPointer>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "framework/runtime/Runtime.h"
+#include "framework/ui/EditCommands.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/Window.h"
@@ -29,19 +29,12 @@ namespace {
 // - AppleMenuItem items, at whatever depth of a shown menu, are gathered into an application
 //   menu that carries the program's name and comes first on the bar.
 // - "Cmd+" in a shortcut is the platform's command modifier: Ctrl here.
-// - A QuitMenuItem quits the program; the Edit items act on the focused text widget unless
-//   a window handles them; every other item runs the handler a window registered under its
-//   name.
+// - A QuitMenuItem quits the program; the Edit items act on the window's focused text
+//   control unless a window handles them, and are enabled only when they would do something
+//   there; every other item runs the handler a window registered under its name.
 constexpr std::string_view kSeparatorCaption = "-";
 constexpr char kCommandModifier[] = "Cmd+";
 constexpr char kPlatformCommandModifier[] = "Ctrl+";
-
-enum class EditCommand { Undo, Cut, Copy, Paste, Clear };
-constexpr std::pair<std::string_view, EditCommand> kEditItems[] = {
-    {"EditUndo", EditCommand::Undo},   {"EditCut", EditCommand::Cut},
-    {"EditCopy", EditCommand::Copy},   {"EditPaste", EditCommand::Paste},
-    {"EditClear", EditCommand::Clear},
-};
 
 bool IsSeparator(const MenuItem& item) {
   return item.Text() == kSeparatorCaption;
@@ -66,64 +59,7 @@ QKeySequence ShortcutOf(const MenuItem& item) {
 }
 
 std::optional<EditCommand> EditCommandOf(const MenuItem& item) {
-  auto found = std::find_if(std::begin(kEditItems), std::end(kEditItems),
-                            [&item](const auto& entry) { return item.Name() == entry.first; });
-  return found == std::end(kEditItems) ? std::nullopt : std::optional(found->second);
-}
-
-// The text widgets the Edit items act on.
-bool IsTextWidget(QWidget* widget) {
-  return qobject_cast<QLineEdit*>(widget) != nullptr ||
-         qobject_cast<QPlainTextEdit*>(widget) != nullptr;
-}
-
-void DeleteSelection(QLineEdit& edit) {
-  if (edit.hasSelectedText()) {
-    edit.del();
-  }
-}
-
-void DeleteSelection(QPlainTextEdit& edit) {
-  edit.textCursor().removeSelectedText();
-}
-
-template <class Edit>
-void Perform(EditCommand command, Edit& edit) {
-  if (edit.isReadOnly() && command != EditCommand::Copy) {
-    return;
-  }
-  switch (command) {
-    case EditCommand::Undo:
-      edit.undo();
-      break;
-    case EditCommand::Cut:
-      edit.cut();
-      break;
-    case EditCommand::Copy:
-      edit.copy();
-      break;
-    case EditCommand::Paste:
-      edit.paste();
-      break;
-    case EditCommand::Clear:
-      DeleteSelection(edit);
-      break;
-  }
-}
-
-void PerformOnFocusedText(EditCommand command) {
-  QWidget* focus = QApplication::focusWidget();
-  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-    Perform(command, *line);
-  } else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
-    Perform(command, *text);
-  }
-}
-
-// What the framework carries out without any program handler.
-bool IsFrameworkCommand(const MenuItem& item) {
-  return IsQuit(item) ||
-         (EditCommandOf(item).has_value() && IsTextWidget(QApplication::focusWidget()));
+  return EditCommandNamed(item.Name().View());
 }
 
 std::vector<std::shared_ptr<Window>> LiveWindowList() {
@@ -158,6 +94,7 @@ class MenuBarWidget : public QMenuBar {
         frame_(frame),
         applicationMenu_(new QMenu(QCoreApplication::applicationName(), this)) {
     WatchOpening(*applicationMenu_);
+    RememberFocusBeforeKeyboardNavigation();
     for (std::int64_t index = 0; index < bar.Count(); ++index) {
       AddTopLevel(bar.Item(index));
     }
@@ -213,6 +150,48 @@ class MenuBarWidget : public QMenuBar {
 
   void WatchOpening(QMenu& menu) {
     connect(&menu, &QMenu::aboutToShow, this, &MenuBarWidget::PrepareForOpening);
+    connect(&menu, &QMenu::aboutToHide, this, &MenuBarWidget::EndNavigationOnceMenusClose,
+            Qt::QueuedConnection);
+  }
+
+  // Qt keeps the bar in keyboard navigation, holding the focus, after Escape has closed a
+  // menu. Here Escape closes the menus for good, and the typing goes on in the control that
+  // had the focus.
+  void EndNavigationOnceMenusClose() {
+    if (!hasFocus() || QApplication::activePopupWidget() != nullptr) {
+      return;
+    }
+    if (focusBeforeNavigation_ != nullptr) {
+      focusBeforeNavigation_->setFocus(Qt::MenuBarFocusReason);
+    } else {
+      clearFocus();
+    }
+  }
+
+  // Alt puts the bar in keyboard navigation, which takes the window's focus for a while; the
+  // Edit commands still belong to the control that had it.
+  void RememberFocusBeforeKeyboardNavigation() {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+      if (now == this) {
+        focusBeforeNavigation_ = old;
+      }
+    });
+  }
+
+  // The text control the Edit commands act on: the one that has the window's focus, or had it
+  // before the bar took the focus; nil when that is no text control.
+  QWidget* EditTarget() const {
+    QWidget* focus = frame_->focusWidget();
+    if (focus == this) {
+      focus = focusBeforeNavigation_;
+    }
+    return IsTextWidget(focus) && focus->isVisible() && focus->isEnabled() ? focus : nullptr;
+  }
+
+  // What the framework carries out without any program handler.
+  bool IsFrameworkCommand(const MenuItem& item) const {
+    std::optional<EditCommand> command = EditCommandOf(item);
+    return IsQuit(item) || (command.has_value() && CanPerform(*command, EditTarget()));
   }
 
   // Auto-enabled items start off; the framework turns on what it can carry out itself, and
@@ -248,7 +227,7 @@ class MenuBarWidget : public QMenuBar {
       QuitProgram();
     } else if (!RunHandler(item)) {
       if (std::optional<EditCommand> command = EditCommandOf(item)) {
-        PerformOnFocusedText(*command);
+        Perform(*command, EditTarget());
       }
     }
   }
@@ -276,6 +255,7 @@ class MenuBarWidget : public QMenuBar {
 
   std::weak_ptr<MenuBar> bar_;
   QWidget* frame_;
+  QPointer<QWidget> focusBeforeNavigation_;
   QMenu* applicationMenu_;
   std::vector<std::pair<QAction*, std::weak_ptr<MenuItem>>> commands_;
 };

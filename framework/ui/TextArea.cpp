@@ -1,5 +1,7 @@
 #include "framework/ui/TextArea.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,7 +27,7 @@ constexpr PropertySpec kTextAreaProperties[] = {
     {"HasHorizontalScrollbar", PropertyType::Boolean, Apply<&TextArea::SetHasHorizontalScrollbar>},
     {"AllowTabs", PropertyType::Boolean, Apply<&TextArea::SetAllowTabs>},
     {"Multiline", PropertyType::Boolean, nullptr},
-    {"HideSelection", PropertyType::Boolean, nullptr},
+    {"HideSelection", PropertyType::Boolean, Apply<&TextArea::SetHideSelection>},
     {"LineHeight", PropertyType::Double, nullptr},
     {"LineSpacing", PropertyType::Double, nullptr},
     {"AllowStyledText", PropertyType::Boolean, nullptr},
@@ -168,7 +170,9 @@ void TextArea::SetBackgroundColor(Color color) {
 }
 
 void TextArea::SetTextColor(Color color) {
-  SetPaletteColor(WidgetAs<Editor>(), QPalette::Text, color);
+  Editor& editor = WidgetAs<Editor>();
+  SetPaletteColor(editor, QPalette::Text, color);
+  ShowSelection(!hideSelection_ || editor.hasFocus());
 }
 
 void TextArea::SetHasBorder(bool hasBorder) {
@@ -194,6 +198,24 @@ void TextArea::SetHasHorizontalScrollbar(bool hasScrollbar) {
 
 void TextArea::SetAllowTabs(bool allowTabs) {
   WidgetAs<Editor>().setTabChangesFocus(!allowTabs);
+}
+
+void TextArea::SetHideSelection(bool hide) {
+  hideSelection_ = hide;
+  ShowSelection(!hide || WidgetAs<Editor>().hasFocus());
+}
+
+// An open menu or the menu bar's keyboard navigation takes the keys for a while but leaves
+// the control its focus: the selection stays, as the Edit commands act on it.
+bool TextArea::HandleWidgetEvent(QEvent& event) {
+  if (hideSelection_ && (event.type() == QEvent::FocusIn || event.type() == QEvent::FocusOut)) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    const bool toMenu = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    if (event.type() == QEvent::FocusIn || !toMenu) {
+      ShowSelection(event.type() == QEvent::FocusIn);
+    }
+  }
+  return RectControl::HandleWidgetEvent(event);
 }
 
 const PropertySpec* TextArea::FindPropertySpec(std::string_view name) const {
@@ -222,6 +244,22 @@ void TextArea::ScheduleFlush() {
         }
       },
       Qt::QueuedConnection);
+}
+
+// The widget draws the selection of an unfocused control in the palette's inactive colours;
+// hiding it there paints the selected text as any other.
+void TextArea::ShowSelection(bool shown) {
+  Editor& editor = WidgetAs<Editor>();
+  QPalette palette = editor.palette();
+  const QPalette standard = QApplication::palette(&editor);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setBrush(group, QPalette::Highlight,
+                     shown ? standard.brush(group, QPalette::Highlight) : QBrush(Qt::transparent));
+    palette.setBrush(group, QPalette::HighlightedText,
+                     shown ? standard.brush(group, QPalette::HighlightedText)
+                           : palette.brush(group, QPalette::Text));
+  }
+  editor.setPalette(palette);
 }
 
 void TextArea::TakeUserEdits() {

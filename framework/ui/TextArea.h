@@ -33,9 +33,12 @@ class TextArea : public RectControl {
   void SetHasVerticalScrollbar(bool hasScrollbar);
   void SetHasHorizontalScrollbar(bool hasScrollbar);
   void SetAllowTabs(bool allowTabs);
+  // Hidden, the selection is not drawn while the control does not have the focus.
+  void SetHideSelection(bool hide);
 
  protected:
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
+  bool HandleWidgetEvent(QEvent& event) override;
 
  private:
   class Editor;
@@ -44,6 +47,7 @@ class TextArea : public RectControl {
 
   void ScheduleFlush();
   void TakeUserEdits();
+  void ShowSelection(bool shown);
 
   String text_;
   std::size_t shownLength_ = 0;  // bytes of text_ that the widget already shows
@@ -51,6 +55,7 @@ class TextArea : public RectControl {
   bool flushScheduled_ = false;
   bool changingWidget_ = false;
   bool editedByUser_ = false;
+  bool hideSelection_ = false;
 };
 
 }  // namespace fw
