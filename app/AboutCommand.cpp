@@ -2,6 +2,8 @@
 
 #include "app/Sortivale.h"
 #include "framework/runtime/Cast.h"
+#include "framework/runtime/MethodBinding.h"
+#include "framework/runtime/MethodCall.h"
 #include "windows/AboutWnd.h"
 #include "windows/Window1.h"
 
@@ -11,7 +13,10 @@ constexpr const char* kItemName = "AppleAboutSortivale";
 
 std::shared_ptr<fw::AppleMenuItem> AppleAboutSortivale() {
   std::shared_ptr<fw::MenuBar> bar = fw::NotNil(fw::NotNil(App())->GetMenuBar());
-  return fw::RuntimeCheckCast<fw::AppleMenuItem>(bar->LookupItem(kItemName));
+  // The lookup searches the whole tree: the item lies in the Edit menu, not on the bar.
+  const fw::Value arguments[] = {fw::Value(fw::String(kItemName))};
+  return fw::FromValue<std::shared_ptr<fw::AppleMenuItem>>(
+      fw::RuntimeCallMethod(*bar, "_Lookup", arguments));
 }
 
 void Window1::AddMenuHandlers(const std::shared_ptr<fw::Window>& w) {
@@ -22,7 +27,7 @@ void Window1::AddMenuHandlers(const std::shared_ptr<fw::Window>& w) {
 }
 
 void Window1::Event_EnableMenuItems() {
-  fw::NotNil(AppleAboutSortivale())->Enable();
+  fw::RuntimeCallMethod(*fw::NotNil(AppleAboutSortivale()), "Enable");
 }
 
 bool Window1::AppleAboutSortivale_Action() {

@@ -6,6 +6,7 @@
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/MethodBinding.h"
+#include "framework/runtime/MethodCall.h"
 #include "framework/runtime/Runtime.h"
 
 std::shared_ptr<Menu> Menu::_implicitInstance;
@@ -63,18 +64,15 @@ constexpr MenuRow kMenuRows[] = {
 
 constexpr const char* kBuilders[] = {"Untitled0", "Untitled1", "Untitled2", "Untitled3"};
 
-fw::Value Call(fw::Object& target, std::string_view method, fw::Arguments arguments = {}) {
-  return target.Record().FindMethod(method)(target, arguments);
-}
-
 void AddMenu(fw::MenuItem& menu, const std::shared_ptr<fw::MenuItem>& item) {
   const fw::Value arguments[] = {fw::Value(fw::ObjectRef(item))};
-  Call(menu, "AddMenu", arguments);
+  fw::RuntimeCallMethod(menu, "AddMenu", arguments);
 }
 
 std::shared_ptr<fw::MenuItem> Child(fw::MenuItem& menu, std::string_view name) {
   const fw::Value arguments[] = {fw::Value(fw::String(name))};
-  return fw::FromValue<std::shared_ptr<fw::MenuItem>>(Call(menu, "Child", arguments));
+  return fw::FromValue<std::shared_ptr<fw::MenuItem>>(
+      fw::RuntimeCallMethod(menu, "Child", arguments));
 }
 
 void BuildItem(Menu& bar, const MenuRow& row) {
@@ -102,8 +100,10 @@ void BuildRowsOf(Menu& bar, std::string_view builder) {
   }
 }
 
+// The own constructor takes the slot of the inherited one without arguments; the builders
+// come after everything inherited.
 void AddOwnMethods(fw::ClassRecord& made) {
-  made.AddMethod("Constructor", "()", fw::BindMethod(&Menu::Constructor));
+  made.OverrideMethod("Constructor", "()", fw::BindMethod(&Menu::Constructor));
   made.AddMethod("Untitled0", "()", fw::BindMethod(&Menu::Untitled0));
   made.AddMethod("Untitled1", "()", fw::BindMethod(&Menu::Untitled1));
   made.AddMethod("Untitled2", "()", fw::BindMethod(&Menu::Untitled2));
@@ -146,7 +146,7 @@ fw::ClassRecord* Menu::Lookup() {
 
 void Menu::Constructor() {
   for (const char* builder : kBuilders) {
-    Call(*this, builder);
+    fw::RuntimeCallMethod(*this, builder);
   }
 }
 
@@ -168,7 +168,7 @@ std::shared_ptr<Menu> ImplicitMenu() {
     return Menu::_implicitInstance;
   }
   auto menu = fw::New<Menu>();
-  menu->Constructor();
+  fw::RuntimeCallMethod(*menu, "Constructor");
   // Stored only now: a bar whose building failed is dropped, and the next use starts anew.
   Menu::_implicitInstance = menu;
   fw::RuntimeAddFinalizer([] { Menu::_implicitInstance.reset(); });

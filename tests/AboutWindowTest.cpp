@@ -1,9 +1,13 @@
+#include <QApplication>
+#include <QLayout>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/AboutCommand.h"
 #include "app/Sortivale.h"
 #include "app/Startup.h"
 #include "app/Texts.h"
+#include "framework/runtime/Application.h"
 #include "framework/runtime/Cast.h"
 #include "framework/ui/Control.h"
 #include "resources/Pictures.h"
@@ -148,6 +152,86 @@ TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabled) {
   window().RaiseEvent("EnableMenuItems");
   EXPECT_TRUE(item->Enabled());
   EXPECT_TRUE(window().HasMenuHandler("AppleAboutSortivale"));
+}
+
+// A menu bar whose _Lookup answers with an item of its own choosing, an About item whose
+// Enable only counts: what the About command reaches shows whether it went through the
+// method tables of the objects it called.
+std::shared_ptr<fw::AppleMenuItem> lookupAnswer;
+int countedEnables = 0;
+
+fw::ClassRecord* AnsweringBarRecord() {
+  static fw::ClassRecord* record = [] {
+    fw::ClassRecord* made = fw::ClassRecord::Derive(fw::MenuBar::Lookup());
+    made->SetName("AboutWindowTest.AnsweringBar");
+    made->SetFactory(fw::MakeInstance<fw::MenuBar>);
+    made->OverrideMethod("_Lookup", "(String) -> MenuItem", [](fw::Object&, fw::Arguments) {
+      return fw::Value(fw::ObjectRef(lookupAnswer));
+    });
+    return made;
+  }();
+  return record;
+}
+
+fw::ClassRecord* CountingItemRecord() {
+  static fw::ClassRecord* record = [] {
+    fw::ClassRecord* made = fw::ClassRecord::Derive(fw::AppleMenuItem::Lookup());
+    made->SetName("AboutWindowTest.CountingItem");
+    made->SetFactory(fw::MakeInstance<fw::AppleMenuItem>);
+    made->OverrideMethod("Enable", "()", [](fw::Object&, fw::Arguments) {
+      ++countedEnables;
+      return fw::Value();
+    });
+    return made;
+  }();
+  return record;
+}
+
+template <class T>
+std::shared_ptr<T> NewNamedItem(const fw::ClassRecord& record, const char* name,
+                                const char* caption) {
+  auto item = fw::RuntimeCheckCast<T>(fw::RuntimeNewObject(record));
+  item->Constructor();
+  item->SetName(name);
+  item->SetText(caption);
+  return item;
+}
+
+// The generator window under a bar whose own About item is not the one its _Lookup gives.
+class AboutCommandTables : public GeneratorWindowTest {
+ protected:
+  AboutCommandTables() {
+    countedEnables = 0;
+    lookupAnswer = NewNamedItem<fw::AppleMenuItem>(*CountingItemRecord(), "AppleAboutSortivale",
+                                                   "About Sortivale");
+    auto bar = NewNamedItem<fw::MenuBar>(*AnsweringBarRecord(), "", "");
+    auto edit = NewNamedItem<fw::MenuItem>(*fw::MenuItem::Lookup(), "UntitledMenu0", "Edit");
+    bar->AddMenu(edit);
+    edit->AddMenu(NewNamedItem<fw::AppleMenuItem>(*fw::AppleMenuItem::Lookup(),
+                                                  "AppleAboutSortivale", "About Sortivale"));
+    App()->SetMenuBar(bar);
+  }
+  ~AboutCommandTables() override { lookupAnswer.reset(); }
+};
+
+TEST_F(AboutCommandTables, TheItemComesFromTheBarsLookup) {
+  EXPECT_EQ(AppleAboutSortivale().get(), lookupAnswer.get());
+}
+
+TEST_F(AboutCommandTables, OpeningTheMenuEnablesTheItemThroughItsTable) {
+  auto* view = qobject_cast<QMenuBar*>(window().TopWidget()->layout()->menuBar());
+  ASSERT_NE(view, nullptr);
+  QAction* applicationMenu = view->actions().value(0);
+  ASSERT_NE(applicationMenu, nullptr);
+  ASSERT_EQ(applicationMenu->text(), "Sortivale");
+  QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
+                    view->actionGeometry(applicationMenu).center());
+  ProcessEvents();
+  QWidget* opened = QApplication::activePopupWidget();
+  ASSERT_NE(opened, nullptr);
+  QTest::keyClick(opened, Qt::Key_Escape);
+  ProcessEvents();
+  EXPECT_EQ(countedEnables, 1);
 }
 
 TEST_F(AboutCommand, ActivatingTheGeneratorWindowHidesTheAboutWindow) {

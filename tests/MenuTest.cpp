@@ -17,6 +17,7 @@
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/MethodBinding.h"
+#include "framework/runtime/MethodCall.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Window.h"
@@ -32,7 +33,7 @@ std::shared_ptr<fw::MenuItem> NewItem(const char* name, const char* caption = ""
 }
 
 fw::Value Call(fw::Object& target, const char* method, std::vector<fw::Value> arguments = {}) {
-  return target.Record().FindMethod(method)(target, arguments);
+  return fw::RuntimeCallMethod(target, method, arguments);
 }
 
 std::vector<std::string> MethodNames(const fw::ClassRecord& record) {
@@ -41,6 +42,14 @@ std::vector<std::string> MethodNames(const fw::ClassRecord& record) {
     names.push_back(method.name);
   }
   return names;
+}
+
+std::vector<std::string> MethodsWithSignatures(const fw::ClassRecord& record) {
+  std::vector<std::string> methods;
+  for (const fw::MethodEntry& method : record.Methods()) {
+    methods.push_back(method.name + method.signature);
+  }
+  return methods;
 }
 
 TEST(MenuItemTest, FindsDirectChildrenByNameAndDeeperItemsDepthFirst) {
@@ -165,6 +174,15 @@ TEST(MenuItemTest, MethodTablePicksTheOverloadFromTheArguments) {
   EXPECT_EQ(captioned->Tag(), fw::Value(std::int64_t{7}));
 }
 
+TEST(MenuItemTest, OnlyAnOverloadTheArgumentsPickOutCanBeOverridden) {
+  fw::ClassRecord* record = fw::ClassRecord::Derive(fw::MenuItem::Lookup());
+  record->SetName("MenuTest.Overriding");
+  const fw::Method nothing = [](fw::Object&, fw::Arguments) { return fw::Value(); };
+  EXPECT_THROW(record->OverrideMethod("Remove", "(Int64)", nothing), fw::InvalidArgumentException);
+  EXPECT_THROW(record->OverrideMethod("Enable", "(Int64)", nothing),
+               fw::UnsupportedOperationException);
+}
+
 TEST(MenuItemTest, PropertiesAreReachableByName) {
   auto item = NewItem("Item", "Caption");
   EXPECT_EQ(item->GetProperty("Value"), fw::Value(fw::String("Caption")));
@@ -284,17 +302,71 @@ TEST_F(MenuTest, RecordsListTheInheritedOperationsFirst) {
                                                   "_InstallClone"};
   EXPECT_EQ(MethodNames(*fw::MenuBar::Lookup()), barOperations);
 
-  std::vector<std::string> menuOperations = barOperations;
-  for (const char* own : {"Constructor", "Untitled0", "Untitled1", "Untitled2", "Untitled3"}) {
-    menuOperations.push_back(own);
-  }
   const fw::ClassRecord& record = *Menu::Lookup();
-  EXPECT_EQ(MethodNames(record), menuOperations);
+  EXPECT_EQ(MethodsWithSignatures(record),
+            std::vector<std::string>({"AddMenu(MenuItem)",
+                                      "AddMenuAt(Int64, MenuItem)",
+                                      "Append(MenuItem)",
+                                      "Child(String) -> MenuItem",
+                                      "Clone() -> MenuItem",
+                                      "Close()",
+                                      "Constructor()",
+                                      "Constructor(MenuItem)",
+                                      "Constructor(String, Variant)",
+                                      "Count() -> Int64",
+                                      "Enable()",
+                                      "Handle(Int64) -> Int64",
+                                      "Insert(Int64, MenuItem)",
+                                      "Item(Int64) -> MenuItem",
+                                      "LastRowIndex() -> Int64",
+                                      "MenuAt(Int64) -> MenuItem",
+                                      "MenuItem()",
+                                      "MenuItem(String, Variant)",
+                                      "PopUp() -> MenuItem",
+                                      "PopUp(Int64, Int64) -> MenuItem",
+                                      "Remove(Int64)",
+                                      "Remove(MenuItem)",
+                                      "Remove(String)",
+                                      "RemoveMenuAt(Int64)",
+                                      "_DependencyList() -> Object()",
+                                      "_DisableEntirely()",
+                                      "_Lookup(String) -> MenuItem",
+                                      "_Lookup(String, Int64) -> MenuItem",
+                                      "_SelfEnable()",
+                                      "_Swap(String, MenuItem)",
+                                      "_InstallClone(MenuItem)",
+                                      "Untitled0()",
+                                      "Untitled1()",
+                                      "Untitled2()",
+                                      "Untitled3()"}));
   EXPECT_EQ(record.Name(), "Menu.Menu");
   EXPECT_EQ(record.Base(), fw::MenuBar::Lookup());
   EXPECT_EQ(fw::RuntimeFindClass("Menu.Menu"), &record);
   ASSERT_EQ(record.Members().size(), barOperations.size() + 4);
   EXPECT_EQ(record.Members().back().name, "Untitled3");
+}
+
+TEST_F(MenuTest, OwnConstructorTakesTheSlotAfterCloseAndBuildsTheBar) {
+  const std::vector<fw::MethodEntry>& methods = Menu::Lookup()->Methods();
+  ASSERT_EQ(methods[5].name, "Close");
+  auto bySlot = fw::New<Menu>();
+  methods[6].implementation(*bySlot, {});
+  EXPECT_EQ(bySlot->Count(), 4);
+
+  auto byName = fw::New<Menu>();
+  Call(*byName, "Constructor");
+  ASSERT_EQ(byName->Count(), 4);
+  EXPECT_EQ(byName->Item(1)->Text(), "File");
+
+  // With arguments the inherited constructors still run, and they build no menus.
+  auto copied = fw::New<Menu>();
+  Call(*copied, "Constructor", {fw::ObjectRef(NewItem("Original", "Caption"))});
+  EXPECT_EQ(copied->Name(), "Original");
+  EXPECT_EQ(copied->Text(), "Caption");
+  auto captioned = fw::New<Menu>();
+  Call(*captioned, "Constructor", {fw::String("Bar"), std::int64_t{3}});
+  EXPECT_EQ(captioned->Text(), "Bar");
+  EXPECT_EQ(copied->Count() + captioned->Count(), 0);
 }
 
 // A window class whose EnableMenuItems and Close events the tests observe.

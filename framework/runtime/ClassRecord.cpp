@@ -26,6 +26,22 @@ const Entry* FindLastByName(const std::vector<Entry>& entries, std::string_view 
   return found == entries.rend() ? nullptr : &*found;
 }
 
+// The number of arguments of a signature such as "(Int64, MenuItem) -> Int64".
+std::size_t ArgumentCount(std::string_view signature) {
+  const std::string_view arguments = signature.substr(0, signature.find(')'));
+  if (arguments.find_first_not_of("( ") == std::string_view::npos) {
+    return 0;
+  }
+  return static_cast<std::size_t>(std::ranges::count(arguments, ',')) + 1;
+}
+
+Method PreferForArgumentCount(std::size_t count, Method preferred, Method otherwise) {
+  return [count, preferred = std::move(preferred), otherwise = std::move(otherwise)](
+             Object& self, Arguments arguments) {
+    return arguments.size() == count ? preferred(self, arguments) : otherwise(self, arguments);
+  };
+}
+
 }  // namespace
 
 ClassRecord* ClassRecord::Derive(const ClassRecord* base) {
@@ -61,6 +77,33 @@ void ClassRecord::AddMethod(std::string name, std::string signature, Method impl
 
 void ClassRecord::RemoveMethod(std::string_view name) {
   std::erase_if(methods_, [name](const MethodEntry& entry) { return entry.name == name; });
+}
+
+void ClassRecord::OverrideMethod(std::string_view name, std::string_view signature,
+                                 Method implementation) {
+  const std::size_t count = ArgumentCount(signature);
+  bool found = false;
+  for (const MethodEntry& entry : methods_) {
+    if (entry.name != name) {
+      continue;
+    }
+    if (entry.signature == signature) {
+      found = true;
+    } else if (ArgumentCount(entry.signature) == count) {
+      throw InvalidArgumentException("The overloads of " + std::string(name) + " in the class " +
+                                     name_ + " cannot be told apart by their arguments.");
+    }
+  }
+  if (!found) {
+    throw UnsupportedOperationException("The class " + name_ + " has no method " +
+                                        std::string(name) + std::string(signature) + ".");
+  }
+  for (MethodEntry& entry : methods_) {
+    if (entry.name == name) {
+      entry.implementation =
+          PreferForArgumentCount(count, implementation, std::move(entry.implementation));
+    }
+  }
 }
 
 const Method& ClassRecord::FindMethod(std::string_view name) const {

@@ -72,6 +72,12 @@ class ClassRecord {
   const std::vector<MethodEntry>& Methods() const { return methods_; }
   // Takes an inherited entry out, for a class whose own entry of that name stands later.
   void RemoveMethod(std::string_view name);
+  // Puts a class's own implementation into the slot of the inherited entry with that name and
+  // signature. Calls find an entry by name alone, so every entry of the name then sends calls
+  // with the overridden entry's number of arguments to the new implementation and the others
+  // to what it held before. Raises InvalidArgumentException when another entry of the name
+  // takes as many arguments: the calls could not be told apart.
+  void OverrideMethod(std::string_view name, std::string_view signature, Method implementation);
   // The last entry of that name: a class's own entry stands after an inherited one.
   const Method& FindMethod(std::string_view name) const;
 
