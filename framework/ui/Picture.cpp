@@ -26,7 +26,7 @@ QString DefaultResourceFolder() {
   if (QDir(besideExecutable).exists()) {
     return besideExecutable;
   }
-  return QDir::cleanPath(executableDir.filePath("../share/sortivale"));
+  return QDir::cleanPath(executableDir.filePath(SORTIVALE_INSTALLED_RESOURCES));
 }
 
 }  // namespace

@@ -29,8 +29,9 @@ class Picture : public Object {
   std::unique_ptr<QImage> image_;
 };
 
-// Where OpenFromApp looks: by default the `resources` folder beside the executable, or
-// `../share/sortivale` from it once installed. Tests point it elsewhere.
+// Where OpenFromApp looks: by default the `resources` folder beside the executable, or, once
+// installed, the picture folder the install rules give relative to the executable's folder
+// (`../share/sortivale` in the usual layout). Tests point it elsewhere.
 void SetResourceFolder(std::string_view folder);
 String ResourceFolder();
 // How many files OpenFromApp has tried to read, for tests of caching.
