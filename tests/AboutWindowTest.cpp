@@ -3,7 +3,6 @@
 #include "app/AboutCommand.h"
 #include "app/Sortivale.h"
 #include "app/Startup.h"
-#include "app/Texts.h"
 #include "framework/runtime/Cast.h"
 #include "framework/ui/Control.h"
 #include "resources/Pictures.h"
@@ -50,7 +49,7 @@ TEST_F(Splash, IsTheOnlyWindowAndShowsItsFourControls) {
   ASSERT_EQ(about->ControlCount(), 4);
   EXPECT_EQ(about->Canvas1()->Backdrop(), Stitle1());
   EXPECT_EQ(about->Canvas2()->Backdrop(), icon2());
-  EXPECT_EQ(about->StaticText1()->Text(), CopyrightLine());
+  EXPECT_EQ(about->StaticText1()->Text(), "Copyright \u00a9 2020 Dana R. Whitcombe");
   EXPECT_EQ(about->StaticText1()->Text(), App()->Version().longVersion);
   EXPECT_EQ(about->Timer1()->RunMode(), 1);
   EXPECT_EQ(about->Timer1()->Period(), 4000);
