@@ -122,6 +122,29 @@ TEST_F(Splash, ATimerOutlivesTheWindowClosedBeforeItFired) {
   EXPECT_FALSE(LiveAbout()->Visible());
 }
 
+// The generator window is built, shown and opened in one call; its activation, which hides the
+// About window too, waits in the event queue until events are next processed.
+TEST_F(Splash, OpeningTheGeneratorWindowHidesIt) {
+  std::shared_ptr<AboutWnd> about = LiveAbout();
+  ASSERT_TRUE(about->Visible());
+  std::shared_ptr<Window1> generator = ImplicitWindow1();
+  ASSERT_FALSE(generator->TopWidget()->isActiveWindow()) << "the activation is still to come";
+  EXPECT_FALSE(about->Visible());
+  EXPECT_EQ(LiveAbout(), about);
+}
+
+TEST_F(Splash, OpeningTheGeneratorWindowAfterAClosePutsUpAFreshOneHidden) {
+  std::shared_ptr<AboutWnd> closed = LiveAbout();
+  closed->Close();
+  std::shared_ptr<Window1> generator = ImplicitWindow1();
+  ASSERT_FALSE(generator->TopWidget()->isActiveWindow()) << "the activation is still to come";
+  std::shared_ptr<AboutWnd> fresh = LiveAbout();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_NE(fresh, closed);
+  EXPECT_FALSE(fresh->Visible());
+  EXPECT_EQ(fresh->Timer1()->RunMode(), 1) << "its own timer is set";
+}
+
 using AboutCommand = GeneratorWindowTest;
 
 TEST_F(AboutCommand, ShowsTheLiveAboutWindowOrANewOne) {
@@ -152,7 +175,9 @@ TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabled) {
 TEST_F(AboutCommand, ActivatingTheGeneratorWindowHidesTheAboutWindow) {
   std::shared_ptr<AboutWnd> about = ImplicitAboutWnd();
   about->Show();
-  window().RaiseEvent("Activate");
+  ProcessEvents();
+  ASSERT_TRUE(about->Visible());
+  Activate(window().TopWidget());
   EXPECT_FALSE(about->Visible());
 }
 
