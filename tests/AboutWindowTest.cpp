@@ -6,7 +6,6 @@
 #include "app/AboutCommand.h"
 #include "app/Sortivale.h"
 #include "app/Startup.h"
-#include "app/Texts.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/Cast.h"
 #include "framework/ui/Control.h"
@@ -54,7 +53,7 @@ TEST_F(Splash, IsTheOnlyWindowAndShowsItsFourControls) {
   ASSERT_EQ(about->ControlCount(), 4);
   EXPECT_EQ(about->Canvas1()->Backdrop(), Stitle1());
   EXPECT_EQ(about->Canvas2()->Backdrop(), icon2());
-  EXPECT_EQ(about->StaticText1()->Text(), CopyrightLine());
+  EXPECT_EQ(about->StaticText1()->Text(), "Copyright \u00a9 2020 Dana R. Whitcombe");
   EXPECT_EQ(about->StaticText1()->Text(), App()->Version().longVersion);
   EXPECT_EQ(about->Timer1()->RunMode(), 1);
   EXPECT_EQ(about->Timer1()->Period(), 4000);
@@ -125,6 +124,29 @@ TEST_F(Splash, ATimerOutlivesTheWindowClosedBeforeItFired) {
   EXPECT_NE(LiveGenerator(), nullptr) << "closing the splash early still leads on";
   ASSERT_NE(LiveAbout(), nullptr);
   EXPECT_FALSE(LiveAbout()->Visible());
+}
+
+// The generator window is built, shown and opened in one call; its activation, which hides the
+// About window too, waits in the event queue until events are next processed.
+TEST_F(Splash, OpeningTheGeneratorWindowHidesIt) {
+  std::shared_ptr<AboutWnd> about = LiveAbout();
+  ASSERT_TRUE(about->Visible());
+  std::shared_ptr<Window1> generator = ImplicitWindow1();
+  ASSERT_FALSE(generator->TopWidget()->isActiveWindow()) << "the activation is still to come";
+  EXPECT_FALSE(about->Visible());
+  EXPECT_EQ(LiveAbout(), about);
+}
+
+TEST_F(Splash, OpeningTheGeneratorWindowAfterAClosePutsUpAFreshOneHidden) {
+  std::shared_ptr<AboutWnd> closed = LiveAbout();
+  closed->Close();
+  std::shared_ptr<Window1> generator = ImplicitWindow1();
+  ASSERT_FALSE(generator->TopWidget()->isActiveWindow()) << "the activation is still to come";
+  std::shared_ptr<AboutWnd> fresh = LiveAbout();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_NE(fresh, closed);
+  EXPECT_FALSE(fresh->Visible());
+  EXPECT_EQ(fresh->Timer1()->RunMode(), 1) << "its own timer is set";
 }
 
 using AboutCommand = GeneratorWindowTest;
@@ -237,7 +259,9 @@ TEST_F(AboutCommandTables, OpeningTheMenuEnablesTheItemThroughItsTable) {
 TEST_F(AboutCommand, ActivatingTheGeneratorWindowHidesTheAboutWindow) {
   std::shared_ptr<AboutWnd> about = ImplicitAboutWnd();
   about->Show();
-  window().RaiseEvent("Activate");
+  ProcessEvents();
+  ASSERT_TRUE(about->Visible());
+  Activate(window().TopWidget());
   EXPECT_FALSE(about->Visible());
 }
 

@@ -21,6 +21,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Window.h"
+#include "tests/TestSupport.h"
 
 namespace {
 
@@ -214,10 +215,10 @@ TEST(MenuItemTest, SelfEnableSwitchesOffAutoEnabledItemsOnly) {
   EXPECT_TRUE(automatic->Enabled());
 }
 
+// A run of the runtime around each test: its finalisers let go of the program's menu bar.
 class MenuTest : public testing::Test {
  protected:
-  void SetUp() override { Menu::_implicitInstance.reset(); }
-  void TearDown() override { Menu::_implicitInstance.reset(); }
+  ProgramRuntime runtime_;
 };
 
 struct ExpectedItem {
@@ -396,20 +397,12 @@ fw::ClassRecord* ObservedWindowRecord() {
 class MenuBarViewTest : public MenuTest {
  protected:
   void SetUp() override {
-    MenuTest::SetUp();
     enableAbout = false;
     closeEvents = 0;
     QCoreApplication::setApplicationName("Sortivale");
-    QApplication::setQuitOnLastWindowClosed(false);
     auto application = fw::New<fw::Application>();
     fw::RuntimeRegisterAppObject(application);
     application->SetMenuBar(ImplicitMenu());
-  }
-
-  void TearDown() override {
-    fw::detail::ReleaseAllWindows();
-    fw::detail::ReleaseAppObject();
-    MenuTest::TearDown();
   }
 
   static std::shared_ptr<fw::Window> OpenWindow(const fw::ClassRecord& record) {

@@ -6,7 +6,6 @@
 #include "app/Menu.h"
 #include "app/Sortivale.h"
 #include "app/Startup.h"
-#include "app/Texts.h"
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Exceptions.h"
@@ -69,7 +68,7 @@ TEST(Startup, EarlyStartupRegistersTheFileTypeAndTheApplicationObject) {
   EXPECT_EQ(version.stageCode, 3);
   EXPECT_EQ(version.shortVersion, "3.0");
   EXPECT_EQ(version.packageInfo, "Sortivale");
-  EXPECT_EQ(version.longVersion, CopyrightLine());
+  EXPECT_EQ(version.longVersion, "Copyright \u00a9 2020 Dana R. Whitcombe");
   EXPECT_EQ(application->GetMenuBar(), ImplicitMenu());
   EXPECT_EQ(fw::LiveWindowCount(), 0) << "no window exists before late start-up";
 }

@@ -84,4 +84,8 @@ bool IsFileTypeRegistered(const String& name) {
   return std::find(standing.begin(), standing.end(), name) != standing.end();
 }
 
+void detail::ForgetFileTypeRegistrations() {
+  FileTypeRegistry() = Registry();
+}
+
 }  // namespace fw

@@ -12,6 +12,7 @@
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Exceptions.h"
+#include "framework/runtime/FileType.h"
 #include "framework/runtime/FrameworkClasses.h"
 #include "framework/runtime/MainThread.h"
 #include "framework/ui/Timer.h"
@@ -82,10 +83,22 @@ Description Describe(const std::exception_ptr& exception) {
   }
 }
 
+// A process may start the runtime more than once (the tests do): each run begins with no quit
+// asked for and no exception escaped. Qt's application object stays, as there can be only one,
+// and so do finalisers registered before the start: they still run at this run's end.
+void StartFreshRun() {
+  RuntimeState& state = State();
+  RuntimeState fresh;
+  fresh.ownedApplication = std::move(state.ownedApplication);
+  fresh.finalizers = std::move(state.finalizers);
+  state = std::move(fresh);
+}
+
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
   detail::RememberMainThread();
+  StartFreshRun();
   if (QApplication::instance() == nullptr) {
     State().ownedApplication = std::make_unique<QApplication>(argc, argv);
   }
@@ -114,6 +127,7 @@ void RuntimePerformFinalizers() {
   }
   detail::ReleaseAppObject();
   detail::ReleaseRandom();
+  detail::ForgetFileTypeRegistrations();
 }
 
 int RuntimeExit() {
