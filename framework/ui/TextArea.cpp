@@ -138,6 +138,7 @@ void TextArea::FlushToWidget() {
   QTextDocument& document = *WidgetAs<Editor>().document();
   QTextCursor cursor(&document);
   std::string_view unseen = text_.View();
+  changingWidget_ = true;
   if (lag_ == WidgetLag::Everything) {
     // Emptying the document first is much cheaper than replacing a selection of it.
     if (!document.isEmpty()) {
@@ -149,7 +150,6 @@ void TextArea::FlushToWidget() {
   }
   // The program's text is not the user's to undo, and the history would keep a copy of it.
   // One cursor insertion measured faster than setPlainText for replacing and appending alike.
-  changingWidget_ = true;
   document.setUndoRedoEnabled(false);
   cursor.insertText(ShownText(unseen));
   document.setUndoRedoEnabled(true);
