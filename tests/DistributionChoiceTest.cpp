@@ -91,7 +91,12 @@ TEST_F(DistributionChoice, ClearGoesBackToUniformFromEitherMode) {
 TEST_F(DistributionChoice, LaterActivationsKeepTheModeAndTheCount) {
   Click(window().GBtn());
   window().repsFld()->SetText("25");
-  window().RaiseEvent("Activate");
+  // The user turns to the About window and comes back.
+  std::shared_ptr<AboutWnd> about = ImplicitAboutWnd();
+  about->Show();
+  Activate(about->TopWidget());
+  Activate(window().TopWidget());
+  EXPECT_FALSE(about->Visible()) << "the activation reached the window";
   EXPECT_EQ(window().btn, 2);
   EXPECT_TRUE(window().GBtn()->Value());
   EXPECT_EQ(window().repsFld()->Text(), "25");

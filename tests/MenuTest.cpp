@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -20,7 +18,9 @@
 #include "framework/runtime/MethodCall.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/MenuItem.h"
+#include "framework/ui/PropertyList.h"
 #include "framework/ui/Window.h"
+#include "tests/DesktopInput.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -407,7 +407,11 @@ class MenuBarViewTest : public MenuTest {
 
   static std::shared_ptr<fw::Window> OpenWindow(const fw::ClassRecord& record) {
     auto window = fw::RuntimeCheckCast<fw::Window>(fw::RuntimeNewObject(record));
+    fw::SetProperties(
+        *window,
+        {{"Width", std::int64_t{300}}, {"Height", std::int64_t{200}}, {"Resizeable", false}});
     window->Constructor();
+    window->Show();
     return window;
   }
 
@@ -432,6 +436,24 @@ class MenuBarViewTest : public MenuTest {
       }
     }
     return nullptr;
+  }
+
+  // The titles of the items enabled while the menu is open, opened with the mouse and closed
+  // again with Escape.
+  static QStringList EnabledWhileOpen(QWidget* frame, const QString& title) {
+    QStringList enabled;
+    QMenu* menu = OpenMenuWithMouse(frame, title);
+    if (menu == nullptr) {
+      ADD_FAILURE() << title.toStdString() << " did not open";
+      return enabled;
+    }
+    for (const QAction* item : menu->actions()) {
+      if (item->isEnabled() && !item->isSeparator()) {
+        enabled.append(item->text());
+      }
+    }
+    PressInWindow(frame, Qt::Key_Escape);
+    return enabled;
   }
 
   static QStringList Titles(const QList<QAction*>& actions) {
@@ -467,14 +489,12 @@ TEST_F(MenuBarViewTest, ChoosingAnItemRunsTheHandlerOfAWindowThatHasOne) {
     return fw::Value(false);
   };
   handling->AddMenuHandler("AppleAboutSortivale", fw::Delegate(handler, handling));
-  // As for the user, the menu opens before the item is chosen: that is when it is enabled.
-  Q_EMIT MenuTitled(*handling, "Sortivale")->aboutToShow();
-  ActionTitled(*handling, "Sortivale", "About Sortivale")->trigger();
+  ChooseWithMouse(OpenMenuWithMouse(handling->TopWidget(), "Sortivale"), "About Sortivale");
   EXPECT_EQ(runs, 1);
   // The other window has no handler of its own: its bar finds the one that does.
-  Q_EMIT MenuTitled(*other, "Sortivale")->aboutToShow();
-  ActionTitled(*other, "Sortivale", "About Sortivale")->trigger();
+  ChooseWithMouse(OpenMenuWithMouse(other->TopWidget(), "Sortivale"), "About Sortivale");
   EXPECT_EQ(runs, 2);
+  EXPECT_EQ(OpenMenu(), nullptr);
 }
 
 TEST_F(MenuBarViewTest, OpeningAMenuLetsTheWindowDecideAboutAutoEnabledItems) {
@@ -482,25 +502,19 @@ TEST_F(MenuBarViewTest, OpeningAMenuLetsTheWindowDecideAboutAutoEnabledItems) {
   window->AddMenuHandler(
       "AppleAboutSortivale",
       fw::Delegate([](fw::Object&, fw::Arguments) { return fw::Value(false); }, window));
-  QMenu* applicationMenu = MenuTitled(*window, "Sortivale");
-  QAction* about = ActionTitled(*window, "Sortivale", "About Sortivale");
-  QAction* quit = ActionTitled(*window, "File", "Quit");
-
-  Q_EMIT applicationMenu->aboutToShow();
-  EXPECT_FALSE(about->isEnabled());
-  EXPECT_TRUE(quit->isEnabled());
-
+  QWidget* frame = window->TopWidget();
+  EXPECT_EQ(EnabledWhileOpen(frame, "Sortivale"), QStringList());
+  EXPECT_EQ(EnabledWhileOpen(frame, "File"), QStringList({"Quit"}));
   enableAbout = true;
-  Q_EMIT applicationMenu->aboutToShow();
-  EXPECT_TRUE(about->isEnabled());
-  EXPECT_TRUE(quit->isEnabled());
+  EXPECT_EQ(EnabledWhileOpen(frame, "Sortivale"), QStringList({"About Sortivale"}));
+  EXPECT_EQ(EnabledWhileOpen(frame, "File"), QStringList({"Quit"}));
 }
 
 TEST_F(MenuBarViewTest, QuitClosesEveryWindowAndEndsTheLoopWithZero) {
   auto first = OpenWindow(*ObservedWindowRecord());
   auto second = OpenWindow(*ObservedWindowRecord());
-  QAction* quit = ActionTitled(*first, "File", "Quit");
-  QTimer::singleShot(0, quit, &QAction::trigger);
+  QTimer::singleShot(
+      0, [&first] { ChooseWithMouse(OpenMenuWithMouse(first->TopWidget(), "File"), "Quit"); });
   // Only a safety net: should Quit fail to end the loop, the test ends instead of hanging.
   QTimer safetyNet;
   safetyNet.setSingleShot(true);
@@ -513,30 +527,6 @@ TEST_F(MenuBarViewTest, QuitClosesEveryWindowAndEndsTheLoopWithZero) {
   EXPECT_TRUE(second->IsClosed());
   EXPECT_EQ(fw::LiveWindowCount(), 0);
   EXPECT_EQ(fw::RuntimeExit(), 0);
-}
-
-TEST_F(MenuBarViewTest, EditItemsActOnTheFocusedLineEdit) {
-  auto window = OpenWindow(*fw::Window::Lookup());
-  QMenu* edit = MenuTitled(*window, "Edit");
-  QAction* copy = ActionTitled(*window, "Edit", "Copy");
-  Q_EMIT edit->aboutToShow();
-  EXPECT_FALSE(copy->isEnabled()) << "no text widget has the focus yet";
-
-  auto* field = new QLineEdit("hello world", window->ClientWidget());
-  field->show();
-  // The headless platform does not activate windows of its own accord.
-  QApplication::setActiveWindow(window->TopWidget());
-  field->setFocus();
-  ASSERT_EQ(QApplication::focusWidget(), field);
-  field->setSelection(6, 5);
-
-  Q_EMIT edit->aboutToShow();
-  EXPECT_TRUE(copy->isEnabled());
-  copy->trigger();
-  EXPECT_EQ(QApplication::clipboard()->text(), "world");
-
-  ActionTitled(*window, "Edit", "Clear")->trigger();
-  EXPECT_EQ(field->text(), "hello ");
 }
 
 }  // namespace
