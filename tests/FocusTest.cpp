@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -100,6 +101,16 @@ TEST_F(KeyboardFocus, SpacePressesTheFocusedButtonAndReturnTheDefaultOne) {
   PressInWindow(Frame(), Qt::Key_Space);
   EXPECT_EQ(LowValue(), "");
   EXPECT_EQ(QApplication::focusWidget(), WidgetOf(window().LowFld()));
+}
+
+TEST_F(KeyboardFocus, TheButtonTheKeyboardFocusIsOnLooksFocused) {
+  PressInWindow(Frame(), Qt::Key_Tab);
+  PressInWindow(Frame(), Qt::Key_Tab);
+  QWidget* clear = WidgetOf(window().ClearBtn());
+  ASSERT_EQ(QApplication::focusWidget(), clear);
+  const QImage focused = clear->grab().toImage();
+  PressInWindow(Frame(), Qt::Key_Tab);
+  EXPECT_NE(clear->grab().toImage(), focused);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "framework/ui/QtText.h"
 
@@ -14,6 +16,25 @@ constexpr PropertySpec kPushButtonProperties[] = {
     {"Default", PropertyType::Boolean, Apply<&PushButton::SetDefault>},
     {"Cancel", PropertyType::Boolean, Apply<&PushButton::SetCancel>},
     {"MacButtonStyle", PropertyType::Int64, nullptr},
+};
+
+// The style draws a default button and a focused one alike, so with two default buttons
+// in a window the keyboard focus on either would be invisible. The style's own focus frame
+// marks it; the style itself decides to draw it only when the focus came by keyboard.
+class FocusFramedButton : public QPushButton {
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) {
+      return;
+    }
+    QStyleOptionButton button;
+    initStyleOption(&button);
+    QStyleOptionFocusRect frame;
+    frame.QStyleOption::operator=(button);
+    frame.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+    QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+  }
 };
 
 }  // namespace
@@ -30,7 +51,7 @@ ClassRecord* PushButton::Lookup() {
 }
 
 PushButton::PushButton() {
-  auto* button = new QPushButton();
+  auto* button = new FocusFramedButton();
   AdoptWidget(button);
   QObject::connect(button, &QPushButton::clicked, [this] { Push(); });
 }
