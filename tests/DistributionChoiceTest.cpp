@@ -1,3 +1,4 @@
+#include <QTest>
 #include <QWidget>
 
 #include "tests/TestSupport.h"
@@ -75,6 +76,26 @@ TEST_F(DistributionChoice, SwitchingModesResetsEverything) {
   Click(window().UBtn());
   ExpectUniformMode();
   ExpectUntouchedControlsVisible();
+}
+
+TEST_F(DistributionChoice, OnlyAChangeOfChoiceChangesTheMode) {
+  FillEverything();
+  Click(window().UBtn());
+  EXPECT_EQ(window().LowFld()->Text(), "3");
+  EXPECT_EQ(window().RandomFld()->Text(), "7\r8\r");
+
+  // The arrow keys move the choice within the group, as clicks do.
+  window().UBtn()->SetFocus();
+  QTest::keyClick(window().UBtn()->Widget(), Qt::Key_Down);
+  ProcessEvents();
+  ExpectGaussianMode();
+  window().repsFld()->SetText("42");
+  Click(window().GBtn());
+  EXPECT_EQ(window().repsFld()->Text(), "42");
+  window().GBtn()->SetFocus();
+  QTest::keyClick(window().GBtn()->Widget(), Qt::Key_Up);
+  ProcessEvents();
+  ExpectUniformMode();
 }
 
 TEST_F(DistributionChoice, ClearGoesBackToUniformFromEitherMode) {

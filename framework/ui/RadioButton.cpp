@@ -1,6 +1,7 @@
 #include "framework/ui/RadioButton.h"
 
 #include <QRadioButton>
+#include <utility>
 
 #include "framework/ui/QtText.h"
 
@@ -28,10 +29,25 @@ ClassRecord* RadioButton::Lookup() {
 RadioButton::RadioButton() {
   auto* button = new QRadioButton();
   AdoptWidget(button);
-  // clicked, not toggled: only the user's choice is an action.
-  QObject::connect(button, &QRadioButton::clicked, [this] {
-    const fw::Value arguments[] = {fw::Value(shared_from_this())};
-    RaiseEvent("Action", arguments);
+  // Qt reports every click, on the chosen button too, and toggles in code as well; only a
+  // click or arrow key of the user's that makes this button the chosen one is an action.
+  QObject::connect(button, &QRadioButton::toggled,
+                   [this](bool chosen) { chosenByThisClick_ = chosen; });
+  QObject::connect(button, &QRadioButton::clicked, [this, button] {
+    if (!std::exchange(chosenByThisClick_, false)) {
+      return;
+    }
+    // With the arrow keys Qt focuses the newly chosen button after reporting its click;
+    // raising Action once Qt is done lets the focus the handler gives stand.
+    QMetaObject::invokeMethod(
+        button,
+        [weakSelf = weak_from_this()] {
+          if (std::shared_ptr<Object> self = weakSelf.lock()) {
+            const fw::Value arguments[] = {fw::Value(self)};
+            static_cast<RadioButton&>(*self).RaiseEvent("Action", arguments);
+          }
+        },
+        Qt::QueuedConnection);
   });
 }
 
@@ -53,6 +69,7 @@ void RadioButton::SetValue(bool chosen) {
   button.setAutoExclusive(chosen);
   button.setChecked(chosen);
   button.setAutoExclusive(true);
+  chosenByThisClick_ = false;
 }
 
 const PropertySpec* RadioButton::FindPropertySpec(std::string_view name) const {

@@ -5,7 +5,7 @@
 namespace fw {
 
 // One choice of several: radio buttons with the same parent exclude one another. The user's
-// click raises Action; choosing in code does not.
+// choice raises Action; a click on the button already chosen, or choosing in code, does not.
 class RadioButton : public RectControl {
  public:
   static ClassRecord* Lookup();
@@ -19,6 +19,9 @@ class RadioButton : public RectControl {
  protected:
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocusOnClick() const override { return false; }
+
+ private:
+  bool chosenByThisClick_ = false;
 };
 
 }  // namespace fw
