@@ -5,8 +5,7 @@
 namespace fw {
 
 String::String(std::string_view text)
-    : buffer_(text.empty() ? nullptr : std::make_shared<std::string>(text)),
-      length_(text.size()) {}
+    : buffer_(text.empty() ? nullptr : std::make_shared<std::string>(text)), length_(text.size()) {}
 
 std::string_view String::View() const {
   return buffer_ ? std::string_view(buffer_->data(), length_) : std::string_view();
