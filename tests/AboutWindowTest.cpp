@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -151,6 +152,22 @@ TEST_F(Splash, OpeningTheGeneratorWindowAfterAClosePutsUpAFreshOneHidden) {
   EXPECT_EQ(fresh->Timer1()->RunMode(), 1) << "its own timer is set";
 }
 
+// Counts the top-level windows that go on the screen while it lives.
+class WindowsShownCounter : public QObject {
+ public:
+  WindowsShownCounter() { QCoreApplication::instance()->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::Show && receiver->isWidgetType() &&
+        static_cast<QWidget*>(receiver)->isWindow()) {
+      ++count;
+    }
+    return false;
+  }
+};
+
 class AboutCommand : public GeneratorWindowTest {
  protected:
   void ChooseAbout() {
@@ -170,6 +187,37 @@ TEST_F(AboutCommand, ShowsTheLiveAboutWindowOrANewOne) {
   std::shared_ptr<AboutWnd> fresh = ImplicitAboutWnd();
   EXPECT_NE(fresh, about);
   EXPECT_TRUE(fresh->Visible());
+}
+
+// The fresh About window that the generator window's activation takes only to hide must not
+// come back to take the activation, nor make the generator window's next one hide the About
+// window the user asked for.
+TEST_F(AboutCommand, ComesBackAtOnceAfterAClickClosedIt) {
+  for (int round = 1; round <= 3; ++round) {
+    ChooseAbout();
+    auto about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+    ASSERT_NE(about, nullptr) << "round " << round;
+    ASSERT_TRUE(about->TopWidget()->isVisible()) << "round " << round;
+    QTest::mouseClick(about->ClientWidget(), Qt::LeftButton, {}, QPoint(20, 20));
+    ProcessEvents();
+    EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), nullptr) << "the click closed it";
+    {
+      WindowsShownCounter shown;
+      Activate(window().TopWidget());  // as the window manager does when the About window goes
+      EXPECT_EQ(shown.count, 0) << "a window shown and hidden by one handler reached the screen, "
+                                   "where it would be handed the activation after it had gone";
+    }
+    EXPECT_FALSE(fw::GetImplicitWindow("AboutWnd.AboutWnd")->TopWidget()->isVisible());
+
+    ChooseAbout();
+    ProcessEvents();
+    about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+    EXPECT_TRUE(about->Visible()) << "round " << round;
+    EXPECT_TRUE(about->TopWidget()->isVisible()) << "round " << round;
+    EXPECT_EQ(QApplication::activeWindow(), about->TopWidget()) << "round " << round;
+    about->Hide();
+    Activate(window().TopWidget());
+  }
 }
 
 TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabledWhenItsMenuOpens) {

@@ -1,6 +1,7 @@
 #include "tests/DesktopInput.h"
 
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -15,6 +16,29 @@ void TypeIntoWindow(QWidget* window, const QString& text) {
     QTest::keyClick(window->windowHandle(), character.toLatin1());
   }
   ProcessEvents();
+}
+
+void QueueClick(QWidget* widget) {
+  using Queued = QWindowSystemInterface::AsynchronousDelivery;
+  QWidget* top = widget->window();
+  const QPoint middle = widget->rect().center();
+  const QPointF local = widget->mapTo(top, middle);
+  const QPointF global = widget->mapToGlobal(middle);
+  QWindowSystemInterface::handleMouseEvent<Queued>(
+      top->windowHandle(), local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+  QWindowSystemInterface::handleMouseEvent<Queued>(top->windowHandle(), local, global, Qt::NoButton,
+                                                   Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+void QueueTyping(QWidget* window, const QString& text) {
+  using Queued = QWindowSystemInterface::AsynchronousDelivery;
+  for (QChar character : text) {
+    const int key = character.toUpper().unicode();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QWindowSystemInterface::handleKeyEvent<Queued>(window->windowHandle(), type, key, {},
+                                                     QString(character));
+    }
+  }
 }
 
 void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {

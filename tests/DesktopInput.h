@@ -12,6 +12,11 @@ class QWidget;
 // the pointer.
 
 void TypeIntoWindow(QWidget* window, const QString& text);
+// A left click on the middle of the widget, handed to the window system's queue as a real
+// click is: Qt delivers it when its event loop next takes user input.
+void QueueClick(QWidget* widget);
+// Keys the same way, to whatever has the focus when they are delivered.
+void QueueTyping(QWidget* window, const QString& text);
 void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
 // Clicks the title on the window's menu bar; the menu that opened, nil when none did.

@@ -76,6 +76,19 @@ TEST_F(KeyboardFocus, MenusClosedWithEscapeOrByChoosingGiveTheFocusBack) {
   EXPECT_EQ(LowValue(), "4567");
 }
 
+TEST_F(KeyboardFocus, AClickAfterAltEndsTheMenuBarsNavigationAndTheTypingGoesOn) {
+  TypeDigits("4");
+  PressInWindow(Frame(), Qt::Key_Alt, Qt::AltModifier);
+  Click(window().CalcBtn());  // refused: no high value
+  TypeDigits("5");
+  PressInWindow(Frame(), Qt::Key_Alt, Qt::AltModifier);
+  ClickBackgroundAt(QPoint(300, 300));
+  TypeDigits("6");
+  EXPECT_EQ(LowValue(), "456");
+  EXPECT_EQ(alerts_.events,
+            (std::vector<std::string>{"beep", "message: Enter highest random number allowed."}));
+}
+
 TEST_F(KeyboardFocus, TabReachesTheFieldsAndTheClearButtonButNotCalculate) {
   window().LowFld()->SetText("12");
   std::vector<QWidget*> reached;

@@ -10,6 +10,7 @@
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FileType.h"
+#include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Window.h"
 #include "tests/TestSupport.h"

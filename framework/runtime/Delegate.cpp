@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "framework/runtime/Cast.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/runtime/ProgramCalls.h"
 
 namespace fw {
 
@@ -36,17 +36,34 @@ bool EventSource::HasEventHandler(std::string_view event) const {
                      [event](const auto& entry) { return entry.first == event; });
 }
 
-Value EventSource::RaiseEvent(std::string_view event, Arguments arguments) {
+const Delegate* EventSource::FindHandler(std::string_view event) const {
   auto found = std::find_if(handlers_.begin(), handlers_.end(),
                             [event](const auto& entry) { return entry.first == event; });
-  if (found == handlers_.end()) {
+  return found != handlers_.end() ? &found->second : nullptr;
+}
+
+Value EventSource::RaiseEvent(std::string_view event, Arguments arguments) {
+  const Delegate* found = FindHandler(event);
+  if (found == nullptr) {
     return Value();
   }
   // The handler may close the window that owns this source; keep the delegate alive.
-  const Delegate handler = found->second;
+  const Delegate handler = *found;
   Value result;
   RuntimeCallProgram([&] { result = handler.Invoke(arguments); });
   return result;
+}
+
+void EventSource::PostEvent(std::string_view event, std::vector<Value> arguments) {
+  const Delegate* found = FindHandler(event);
+  if (found == nullptr) {
+    return;
+  }
+  RuntimePostProgramCall([handler = *found, arguments = std::move(arguments)] {
+    if (!handler.TargetGone()) {
+      handler.Invoke(arguments);
+    }
+  });
 }
 
 void RuntimeAddEventHandler(const ObjectRef& source, std::string_view event, Delegate handler) {

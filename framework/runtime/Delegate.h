@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "framework/runtime/ClassRecord.h"
 
@@ -15,6 +16,7 @@ class Delegate {
   Delegate(Method method, const ObjectRef& target);
 
   explicit operator bool() const { return static_cast<bool>(method_); }
+  bool TargetGone() const { return target_.expired(); }
   // Raises NilObjectException once the target is gone.
   Value Invoke(Arguments arguments) const;
 
@@ -36,9 +38,13 @@ class EventSource {
   // Runs the attached handler through the exception helper; an unattached event gives an
   // empty Value.
   Value RaiseEvent(std::string_view event, Arguments arguments = {});
+  // Runs the attached handler once no handler is running, after those posted before it.
+  // Dropped when the handler's target is gone by then.
+  void PostEvent(std::string_view event, std::vector<Value> arguments);
 
  private:
   virtual const ClassRecord& EventRecord() const = 0;
+  const Delegate* FindHandler(std::string_view event) const;
   std::vector<std::pair<std::string, Delegate>> handlers_;
 };
 

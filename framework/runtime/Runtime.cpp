@@ -15,6 +15,7 @@
 #include "framework/runtime/FileType.h"
 #include "framework/runtime/FrameworkClasses.h"
 #include "framework/runtime/MainThread.h"
+#include "framework/runtime/ProgramCalls.h"
 #include "framework/ui/Timer.h"
 #include "framework/ui/Window.h"
 
@@ -88,6 +89,7 @@ Description Describe(const std::exception_ptr& exception) {
 // and so do finalisers registered before the start: they still run at this run's end.
 void StartFreshRun() {
   RuntimeState& state = State();
+  detail::ForgetPostedProgramCalls();
   RuntimeState fresh;
   fresh.ownedApplication = std::move(state.ownedApplication);
   fresh.finalizers = std::move(state.finalizers);
@@ -117,6 +119,7 @@ void RuntimePerformInitializers(std::span<const StaticInitializer> programInitia
 }
 
 void RuntimePerformFinalizers() {
+  detail::ForgetPostedProgramCalls();
   detail::ReleaseAllWindows();
   detail::ReleasePendingTimers();
   auto& finalizers = State().finalizers;
@@ -205,7 +208,9 @@ bool RuntimeInBackgroundTask() {
   return State().inBackgroundTask;
 }
 
-bool RuntimeCallProgram(const std::function<void()>& call) {
+namespace detail {
+
+bool CallThroughExceptionHelper(const std::function<void()>& call) {
   ExceptionHelper helper = State().helper != nullptr ? State().helper : CatchRuntimeExceptions;
   auto trampoline = [](void* argument) {
     (*static_cast<const std::function<void()>*>(argument))();
@@ -220,6 +225,8 @@ bool RuntimeCallProgram(const std::function<void()>& call) {
   EndEventLoop();
   return false;
 }
+
+}  // namespace detail
 
 bool RuntimeHasRealDisplay() {
   if (QGuiApplication::instance() == nullptr) {

@@ -37,15 +37,17 @@ void RuntimeBackgroundTask();
 // True while the yield point lets events through, inside a handler that is still running.
 bool RuntimeInBackgroundTask();
 
-// Runs program code from the event loop through the exception helper. A RuntimeException
-// that escapes ends the loop; the caller gets back whether the call completed.
-bool RuntimeCallProgram(const std::function<void()>& call);
-
 // Whether a real display is in use (not the headless test platform).
 bool RuntimeHasRealDisplay();
 
 // Releases a program-held value when the run ends, after the windows are gone and before the
 // application object is. Registered in first-use order and released in reverse.
 void RuntimeAddFinalizer(std::function<void()> release);
+
+namespace detail {
+// Runs program code through the exception helper. A RuntimeException that escapes ends the
+// loop; the caller gets back whether the call completed.
+bool CallThroughExceptionHelper(const std::function<void()>& call);
+}  // namespace detail
 
 }  // namespace fw

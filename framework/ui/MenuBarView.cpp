@@ -6,12 +6,14 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/EditCommands.h"
 #include "framework/ui/MenuItem.h"
@@ -86,6 +88,24 @@ void QuitProgram() {
   Quit(0);
 }
 
+// Tells of every mouse button press on a widget, before the widget sees it.
+class PressWatcher : public QObject {
+ public:
+  PressWatcher(QObject* parent, std::function<void(QWidget*)> pressed)
+      : QObject(parent), pressed_(std::move(pressed)) {}
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress && receiver->isWidgetType()) {
+      pressed_(static_cast<QWidget*>(receiver));
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(QWidget*)> pressed_;
+};
+
 class MenuBarWidget : public QMenuBar {
  public:
   MenuBarWidget(MenuBar& bar, QWidget* frame)
@@ -95,6 +115,7 @@ class MenuBarWidget : public QMenuBar {
         applicationMenu_(new QMenu(QCoreApplication::applicationName(), this)) {
     WatchOpening(*applicationMenu_);
     RememberFocusBeforeKeyboardNavigation();
+    EndNavigationOnClicksElsewhere();
     for (std::int64_t index = 0; index < bar.Count(); ++index) {
       AddTopLevel(bar.Item(index));
     }
@@ -161,11 +182,27 @@ class MenuBarWidget : public QMenuBar {
     if (!hasFocus() || QApplication::activePopupWidget() != nullptr) {
       return;
     }
+    EndNavigation();
+  }
+
+  void EndNavigation() {
     if (focusBeforeNavigation_ != nullptr) {
       focusBeforeNavigation_->setFocus(Qt::MenuBarFocusReason);
     } else {
       clearFocus();
     }
+  }
+
+  // A click elsewhere in the window ends the keyboard navigation that Alt began, even on a
+  // control that takes no focus: the typing goes on where it was.
+  void EndNavigationOnClicksElsewhere() {
+    // Its own filter object: the bar adds itself to the application's filters and takes
+    // itself off again as Alt goes down and up.
+    qApp->installEventFilter(new PressWatcher(this, [this](QWidget* widget) {
+      if (hasFocus() && widget->window() == frame_ && widget != this && !isAncestorOf(widget)) {
+        EndNavigation();
+      }
+    }));
   }
 
   // Alt puts the bar in keyboard navigation, which takes the window's focus for a while; the

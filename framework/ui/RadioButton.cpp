@@ -33,21 +33,13 @@ RadioButton::RadioButton() {
   // click or arrow key of the user's that makes this button the chosen one is an action.
   QObject::connect(button, &QRadioButton::toggled,
                    [this](bool chosen) { chosenByThisClick_ = chosen; });
-  QObject::connect(button, &QRadioButton::clicked, [this, button] {
+  QObject::connect(button, &QRadioButton::clicked, [this] {
     if (!std::exchange(chosenByThisClick_, false)) {
       return;
     }
     // With the arrow keys Qt focuses the newly chosen button after reporting its click;
-    // raising Action once Qt is done lets the focus the handler gives stand.
-    QMetaObject::invokeMethod(
-        button,
-        [weakSelf = weak_from_this()] {
-          if (std::shared_ptr<Object> self = weakSelf.lock()) {
-            const fw::Value arguments[] = {fw::Value(self)};
-            static_cast<RadioButton&>(*self).RaiseEvent("Action", arguments);
-          }
-        },
-        Qt::QueuedConnection);
+    // posting Action lets Qt finish first, so the focus the handler gives stands.
+    PostEvent("Action", {fw::Value(shared_from_this())});
   });
 }
 

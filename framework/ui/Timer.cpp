@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
+#include "framework/runtime/ProgramCalls.h"
 
 namespace fw {
 namespace {
@@ -71,7 +73,7 @@ ClassRecord* Timer::Lookup() {
 }
 
 Timer::Timer() : clock_(std::make_unique<Clock>()) {
-  QObject::connect(clock_.get(), &QTimer::timeout, [this] { CallAction(); });
+  QObject::connect(clock_.get(), &QTimer::timeout, [this] { PostFiring(); });
 }
 
 Timer::~Timer() = default;
@@ -111,6 +113,23 @@ void Timer::CallAction() {
     clock_->stop();
   }
   RaiseEvent("Action", arguments);
+}
+
+// A firing is an event of the loop like any other: its handler waits until none is running.
+// Firings that come while one waits add nothing, and a timer turned off meanwhile stays quiet.
+void Timer::PostFiring() {
+  if (std::exchange(firingPosted_, true)) {
+    return;
+  }
+  RuntimePostProgramCall([weakSelf = weak_from_this()] {
+    if (auto self = weakSelf.lock()) {
+      auto& timer = static_cast<Timer&>(*self);
+      timer.firingPosted_ = false;
+      if (timer.runMode_ != kOff) {
+        timer.CallAction();
+      }
+    }
+  });
 }
 
 const PropertySpec* Timer::FindPropertySpec(std::string_view name) const {

@@ -33,10 +33,12 @@ class Timer : public Control {
  private:
   class Clock;
   void Arm();
+  void PostFiring();
 
   std::unique_ptr<Clock> clock_;
   std::int64_t runMode_ = 0;
   std::int64_t period_ = 1000;
+  bool firingPosted_ = false;
 };
 
 namespace detail {

@@ -9,12 +9,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 
 #include "framework/runtime/Application.h"
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
+#include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/Keys.h"
@@ -220,7 +223,7 @@ class Window::Frame : public QWidget {
  protected:
   bool event(QEvent* event) override {
     if (window_ != nullptr && event->type() == QEvent::WindowActivate) {
-      window_->RaiseEventFromLoop("Activate");
+      window_->PostEventFromLoop("Activate");
     }
     return QWidget::event(event);
   }
@@ -228,8 +231,11 @@ class Window::Frame : public QWidget {
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     if (window_ != nullptr) {
-      auto keepAlive = window_->shared_from_this();
-      RuntimeCallProgram([this] { window_->Close(); });
+      RuntimePostProgramCall([weakWindow = window_->weak_from_this()] {
+        if (auto window = weakWindow.lock()) {
+          static_cast<Window&>(*window).Close();
+        }
+      });
     }
   }
 
@@ -313,17 +319,43 @@ void Window::Show() {
   if (closed_) {
     return;
   }
+  shown_ = true;
+  ShowOrHideAfterHandler();
+}
+
+void Window::Hide() {
+  CheckMainThread();
+  shown_ = false;
+  ShowOrHideAfterHandler();
+}
+
+// A handler may show a window and hide it again, as taking a fresh About window only to hide
+// it does. The window system sees only where the handler left it: a window mapped and at once
+// unmapped would be handed the activation late, after it is gone.
+void Window::ShowOrHideAfterHandler() {
+  if (std::exchange(showOrHideScheduled_, true)) {
+    return;
+  }
+  RuntimeAfterHandler([weakSelf = weak_from_this()] {
+    if (auto self = weakSelf.lock()) {
+      auto& window = static_cast<Window&>(*self);
+      window.showOrHideScheduled_ = false;
+      window.ShowOrHideNow();
+    }
+  });
+}
+
+void Window::ShowOrHideNow() {
+  if (!shown_ || closed_) {
+    frame_->hide();
+    return;
+  }
   if (!frame_->isVisible()) {
     Place();
   }
   frame_->show();
   frame_->raise();
   frame_->activateWindow();
-}
-
-void Window::Hide() {
-  CheckMainThread();
-  frame_->hide();
 }
 
 void Window::Close() {
@@ -340,7 +372,7 @@ void Window::Close() {
 }
 
 bool Window::Visible() const {
-  return !closed_ && frame_->isVisible();
+  return !closed_ && shown_;
 }
 
 ObjectRef Window::New(const ClassRecord& controlClass) {
@@ -416,6 +448,17 @@ Value Window::RaiseEventFromLoop(std::string_view event, Arguments arguments) {
   Value result;
   RuntimeCallProgram([&] { result = RaiseEvent(event, arguments); });
   return result;
+}
+
+void Window::PostEventFromLoop(std::string_view event) {
+  if (Record().FindEventHandler(event) == nullptr) {
+    return;
+  }
+  RuntimePostProgramCall([weakSelf = weak_from_this(), event = std::string(event)] {
+    if (auto self = weakSelf.lock()) {
+      static_cast<Window&>(*self).RaiseEvent(event);
+    }
+  });
 }
 
 bool Window::PressDefaultButton() {

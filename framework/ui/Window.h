@@ -27,6 +27,7 @@ class Window : public Object, public Configurable {
   // The main-thread guard, then the building: the Layout and CreateControls events, the
   // menu handlers; shown when the property list set Visible; then Open.
   void Constructor();
+  // Shown or hidden on the screen once the running handler returns, the last call counting.
   void Show();
   void Hide();
   // Raises Close, then takes the window off the screen and out of the live windows.
@@ -53,6 +54,8 @@ class Window : public Object, public Configurable {
   Value RaiseEvent(std::string_view event, Arguments arguments = {});
   // The same, from the event loop: through the exception helper.
   Value RaiseEventFromLoop(std::string_view event, Arguments arguments = {});
+  // Raises an event without arguments once no handler is running.
+  void PostEventFromLoop(std::string_view event);
 
   // Presses the window's first default push button; false when it has none.
   bool PressDefaultButton();
@@ -99,6 +102,8 @@ class Window : public Object, public Configurable {
   void ApplySize();
   void ApplyTabOrder();
   void Place();
+  void ShowOrHideAfterHandler();
+  void ShowOrHideNow();
   friend class Frame;
 
   Frame* frame_ = nullptr;  // owned: deleted later, as it may be inside its own event
@@ -122,6 +127,8 @@ class Window : public Object, public Configurable {
   bool hasMaximizeButton_ = true;
   bool resizeable_ = true;
   bool closed_ = false;
+  bool shown_ = false;
+  bool showOrHideScheduled_ = false;
 };
 
 // The live window of the class registered under that name, shown or hidden; nil when none.

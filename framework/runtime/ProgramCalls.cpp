@@ -1,0 +1,151 @@
+#include "framework/runtime/ProgramCalls.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include "framework/runtime/Runtime.h"
+
+namespace fw {
+namespace {
+
+struct ProgramCalls {
+  int handlersRunning = 0;
+  std::deque<std::function<void()>> posted;
+  std::vector<std::function<void()>> afterHandler;
+  bool runOfPostedScheduled = false;
+};
+
+ProgramCalls& Calls() {
+  static ProgramCalls calls;
+  return calls;
+}
+
+// The events by which the user acts; what they do may depend on what a posted handler does.
+bool IsUserAction(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void RunPostedCalls();
+
+void ScheduleRunOfPostedCalls() {
+  ProgramCalls& calls = Calls();
+  if (calls.runOfPostedScheduled || calls.posted.empty() ||
+      QCoreApplication::instance() == nullptr) {
+    return;
+  }
+  calls.runOfPostedScheduled = true;
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [] {
+        Calls().runOfPostedScheduled = false;
+        RunPostedCalls();
+      },
+      Qt::QueuedConnection);
+}
+
+void RunAfterHandlerWork() {
+  std::vector<std::function<void()>> work;
+  work.swap(Calls().afterHandler);
+  for (const auto& step : work) {
+    step();
+  }
+}
+
+bool RunHandler(const std::function<void()>& call) {
+  ++Calls().handlersRunning;
+  const bool completed = detail::CallThroughExceptionHelper(call);
+  if (--Calls().handlersRunning == 0) {
+    RunAfterHandlerWork();
+    ScheduleRunOfPostedCalls();
+  }
+  return completed;
+}
+
+void RunPostedCalls() {
+  ProgramCalls& calls = Calls();
+  while (calls.handlersRunning == 0 && !calls.posted.empty()) {
+    std::function<void()> call = std::move(calls.posted.front());
+    calls.posted.pop_front();
+    RunHandler(call);
+  }
+}
+
+// Sees every event before its receiver does. A window system hands a window the user's input
+// before the window picks the control that gets it, so posted handlers that came first have
+// run, and placed the focus, by the time the input is routed.
+class UserActionGate : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (IsUserAction(event->type()) && !Calls().posted.empty()) {
+      RunPostedCalls();
+    }
+    return false;
+  }
+};
+
+void InstallUserActionGate() {
+  static QPointer<UserActionGate> gate;
+  QCoreApplication* application = QCoreApplication::instance();
+  if (gate == nullptr && application != nullptr) {
+    gate = new UserActionGate(application);
+    application->installEventFilter(gate);
+  }
+}
+
+}  // namespace
+
+bool RuntimeCallProgram(const std::function<void()>& call) {
+  RunPostedCalls();
+  return RunHandler(call);
+}
+
+void RuntimePostProgramCall(std::function<void()> call) {
+  InstallUserActionGate();
+  Calls().posted.push_back(std::move(call));
+  if (Calls().handlersRunning == 0) {
+    ScheduleRunOfPostedCalls();
+  }
+}
+
+void RuntimeAfterHandler(std::function<void()> work) {
+  if (Calls().handlersRunning == 0) {
+    work();
+  } else {
+    Calls().afterHandler.push_back(std::move(work));
+  }
+}
+
+bool RuntimeInHandler() {
+  return Calls().handlersRunning > 0;
+}
+
+namespace detail {
+
+void ForgetPostedProgramCalls() {
+  std::deque<std::function<void()>> forgotten;
+  forgotten.swap(Calls().posted);
+}
+
+}  // namespace detail
+
+}  // namespace fw
