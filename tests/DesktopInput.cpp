@@ -4,8 +4,10 @@
 #include <qpa/qwindowsysteminterface.h>
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 #include <QWindow>
 
@@ -39,6 +41,28 @@ void QueueTyping(QWidget* window, const QString& text) {
                                                      QString(character));
     }
   }
+}
+
+bool DropText(QWidget* target, QPoint at, const QString& text) {
+  QMimeData data;
+  data.setText(text);
+  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  if (!enter.isAccepted()) {
+    return false;
+  }
+  QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &move);
+  if (!move.isAccepted()) {
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(target, &leave);
+    return false;
+  }
+  QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &drop);
+  ProcessEvents();
+  return drop.isAccepted();
 }
 
 void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {

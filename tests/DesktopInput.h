@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
 
@@ -17,6 +18,9 @@ void TypeIntoWindow(QWidget* window, const QString& text);
 void QueueClick(QWidget* widget);
 // Keys the same way, to whatever has the focus when they are delivered.
 void QueueTyping(QWidget* window, const QString& text);
+// Drags text in from another program and drops it at the point, as the window system does:
+// enter, move, drop; false when the widget refused it.
+bool DropText(QWidget* target, QPoint at, const QString& text);
 void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
 // Clicks the title on the window's menu bar; the menu that opened, nil when none did.

@@ -1,22 +1,33 @@
-// Two thousand random user actions on a generator window, from a fixed seed and within a time
-// budget: keys, pastes of odd text, clicks and menu commands, and after every press of
-// "Calculate" a check of what the press must have written.
+// Random user actions on a generator window, from a fixed seed and a fixed number of them:
+// keys, pastes and drops of odd text, input-method commits, clicks, context menus, menu
+// commands, the About window, clicks queued while a press runs, real message boxes; after every
+// press of "Calculate" a check of what the press must have written. SORTIVALE_RANDOM_ACTIONS
+// sets how many actions a longer run takes (tools/soak).
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <initializer_list>
 #include <iostream>
 #include <optional>
@@ -27,6 +38,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/text/Conversions.h"
+#include "framework/ui/Window.h"
 #include "tests/DesktopInput.h"
 #include "tests/TestSupport.h"
 #include "windows/Window1.h"
@@ -35,13 +47,13 @@ namespace {
 
 // Any seed will do; a failure report names this one so that the run can be repeated.
 constexpr std::uint64_t kSeed = 0x536f'7274'6976'616cULL;
-constexpr int kActions = 2000;
-// The run stops early once this is spent, so that slow builds stay fast.
-constexpr qint64 kTimeBudgetMs = 2500;
+// As many as stay within a few seconds in the sanitizer build.
+constexpr int kActions = 1500;
 constexpr std::size_t kTrailLength = 30;
-// Presses of more values than this cost a good part of the budget each.
+// Presses of more values than this cost a good part of a second each.
 constexpr std::int64_t kCheapCount = 5000;
-constexpr int kCostlyPresses = 2;
+// The presses of the most values there are, for each thousand actions.
+constexpr int kCostlyPressesPerThousand = 1;
 constexpr std::int64_t kMostLines = 99999;
 
 // Plain arithmetic on the engine's output rather than the standard distributions, whose
@@ -97,6 +109,23 @@ std::string Printable(const QString& text) {
     printable += "... (" + std::to_string(text.size()) + " characters)";
   }
   return "\"" + printable + "\"";
+}
+
+// What a user counts as characters: a letter with its accents, a character outside the Basic
+// Multilingual Plane, each is one.
+int Characters(const QString& text) {
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+  int count = 0;
+  while (finder.toNextBoundary() > 0) {
+    ++count;
+  }
+  return count;
+}
+
+bool IsValidUtf8(const std::string& bytes) {
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  const QString decoded = decoder(QByteArrayView(bytes.data(), std::ssize(bytes)));
+  return !decoder.hasError();
 }
 
 QString Digits(std::int64_t number) {
@@ -421,6 +450,11 @@ class RandomisedInput : public GeneratorWindowTest {
   void UseEditMenu();
   void ClickButton(const std::shared_ptr<fw::RectControl>& button, const char* name);
   void PressCalculate(bool withReturn);
+  void Drop();
+  void CommitInputMethodText();
+  void UseContextMenu();
+  void ShowAbout();
+  void ClickInOneBatch();
 
   // Helpers of the actions.
   QWidget* RandomTextTarget();
@@ -433,6 +467,7 @@ class RandomisedInput : public GeneratorWindowTest {
   void ChooseFromEditMenu(const QString& item, bool byKeys);
   void CloseStrayMenus();
   void KeepCountAffordable();
+  void PressAndAnswerRealMessageBoxes(const std::function<void()>& press);
   // The control a widget belongs to, for the trail.
   std::string Name(const QWidget* widget) const;
 
@@ -441,6 +476,7 @@ class RandomisedInput : public GeneratorWindowTest {
   void CheckPress(const PressInputs& inputs);
   void CheckLines(const QStringList& lines, const PressInputs& inputs, const Expected& expected);
   void CheckWindowState();
+  void CheckOutputOfTheMode();
 
   QLineEdit* Line(const std::shared_ptr<fw::TextField>& field) {
     return static_cast<QLineEdit*>(field->Widget());
@@ -450,16 +486,22 @@ class RandomisedInput : public GeneratorWindowTest {
   QuietMenuNotices quiet_;
   Dice dice_{kSeed};
   Trail trail_;
+  const int actionsToRun_ = qEnvironmentVariableIntValue("SORTIVALE_RANDOM_ACTIONS") > 0
+                                ? qEnvironmentVariableIntValue("SORTIVALE_RANDOM_ACTIONS")
+                                : kActions;
   int actionsRun_ = 0;
   int presses_ = 0;
   int pressesAtTheLimit_ = 0;
-  int costlyPressesLeft_ = kCostlyPresses;
+  int realMessageBoxes_ = 0;
+  int costlyPressesLeft_ = 1 + actionsToRun_ * kCostlyPressesPerThousand / 1000;
+  // A message box the program showed and the run answered: its text, since the last press.
+  std::vector<std::string> answeredBoxes_;
 };
 
 void RandomisedInput::Run() {
   QElapsedTimer clock;
   clock.start();
-  while (actionsRun_ < kActions && clock.elapsed() < kTimeBudgetMs && !HasFailure()) {
+  while (actionsRun_ < actionsToRun_ && !HasFailure()) {
     ++actionsRun_;
     RunAction();
     ProcessEvents();
@@ -469,12 +511,12 @@ void RandomisedInput::Run() {
     ADD_FAILURE() << trail_.Report(actionsRun_);
   }
   std::cout << "[ random   ] seed " << kSeed << ": " << actionsRun_ << " actions, " << presses_
-            << " presses (" << pressesAtTheLimit_ << " of " << kMostLines << " values) in "
-            << clock.elapsed() << " ms\n";
+            << " presses (" << pressesAtTheLimit_ << " of " << kMostLines << " values, "
+            << realMessageBoxes_ << " real message boxes) in " << clock.elapsed() << " ms\n";
 }
 
 void RandomisedInput::RunAction() {
-  switch (dice_.Weighted({30, 12, 10, 10, 2, 4, 3, 5, 2, 14, 6})) {
+  switch (dice_.Weighted({30, 12, 10, 10, 2, 4, 3, 5, 2, 14, 6, 4, 3, 2, 1, 3})) {
     case 0:
       return TypeKey();
     case 1:
@@ -496,8 +538,18 @@ void RandomisedInput::RunAction() {
       return ClickButton(window().ClearBtn(), "Clear");
     case 9:
       return PressCalculate(false);
-    default:
+    case 10:
       return PressCalculate(true);
+    case 11:
+      return Drop();
+    case 12:
+      return CommitInputMethodText();
+    case 13:
+      return UseContextMenu();
+    case 14:
+      return ShowAbout();
+    default:
+      return ClickInOneBatch();
   }
 }
 
@@ -596,14 +648,154 @@ void RandomisedInput::PressCalculate(bool withReturn) {
   trail_.Add(actionsRun_,
              (withReturn ? "Return in " + Name(field) : "Calculate") + " with " + Describe(inputs));
   alerts_.events.clear();
-  if (withReturn) {
-    Focus(field);
-    QTest::keyClick(field, dice_.Pick({Qt::Key_Return, Qt::Key_Enter}));
+  answeredBoxes_.clear();
+  auto press = [&] {
+    if (withReturn) {
+      Focus(field);
+      QTest::keyClick(field, dice_.Pick({Qt::Key_Return, Qt::Key_Enter}));
+    } else {
+      Click(window().CalcBtn());
+    }
+  };
+  if (dice_.Percent(20)) {
+    PressAndAnswerRealMessageBoxes(press);
   } else {
-    Click(window().CalcBtn());
+    press();
   }
   ProcessEvents();
   CheckPress(inputs);
+}
+
+// The program's own message boxes, modal, answered the way a user would: Return, Escape,
+// Space or a click on their button. The beep is the platform's then, and goes unrecorded.
+void RandomisedInput::PressAndAnswerRealMessageBoxes(const std::function<void()>& press) {
+  fw::SetAlertObserver(nullptr);
+  const int answer = static_cast<int>(dice_.Below(4));
+  QTimer answering;
+  QPointer<QMessageBox> answered;
+  int tries = 0;
+  QObject::connect(&answering, &QTimer::timeout, [this, answer, &answered, &tries] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      return;
+    }
+    if (box != answered) {
+      answered = box;
+      tries = 0;
+      answeredBoxes_.push_back(box->text().toStdString());
+      ++realMessageBoxes_;
+    }
+    // A key the box does not take leaves it up: the user then clicks its button.
+    if (answer == 3 || ++tries > 3) {
+      QAbstractButton* ok = box->buttons().value(0);
+      QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
+    } else {
+      QTest::keyClick(box->windowHandle(),
+                      std::array{Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}[answer]);
+    }
+  });
+  answering.start(0);
+  press();
+  answering.stop();
+  fw::SetAlertObserver(&alerts_);
+  for (const std::string& text : answeredBoxes_) {
+    alerts_.events.push_back("message: " + text);
+  }
+}
+
+// Text dragged in from another program, dropped anywhere on a field or the output area.
+void RandomisedInput::Drop() {
+  QWidget* target = RandomTextTarget();
+  QWidget* surface = target == Output() ? Output()->viewport() : target;
+  const QPoint point = RandomPointIn(surface);
+  const QString text = RandomClipboardText(dice_);
+  trail_.Add(actionsRun_, "drop " + Printable(text) + " at (" + std::to_string(point.x()) + ", " +
+                              std::to_string(point.y()) + ") on " + Name(target));
+  DropText(surface, point, text);
+}
+
+// What an input method hands over once the user has composed it.
+void RandomisedInput::CommitInputMethodText() {
+  QWidget* target = RandomTextTarget();
+  const QString text = RandomClipboardText(dice_);
+  trail_.Add(actionsRun_, "input method commits " + Printable(text) + " in " + Name(target));
+  Focus(target);
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QCoreApplication::sendEvent(target, &commit);
+}
+
+// The right button's menu of a field or the output area; an item picked with the keys, or
+// none.
+void RandomisedInput::UseContextMenu() {
+  QWidget* target = RandomTextTarget();
+  QWidget* surface = target == Output() ? Output()->viewport() : target;
+  const QPoint point = RandomPointIn(surface);
+  const auto steps = static_cast<int>(dice_.Below(9));
+  trail_.Add(actionsRun_,
+             "context menu in " + Name(target) + ", " + std::to_string(steps) + " steps down");
+  Focus(target);
+  QContextMenuEvent opening(QContextMenuEvent::Mouse, point, surface->mapToGlobal(point));
+  QCoreApplication::sendEvent(surface, &opening);
+  ProcessEvents();
+  if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+    for (int step = 0; step < steps; ++step) {
+      QTest::keyClick(menu, Qt::Key_Down);
+    }
+    QTest::keyClick(menu, steps == 0 ? Qt::Key_Escape : Qt::Key_Return);
+  }
+  CloseStrayMenus();
+  Activate(window().TopWidget());
+}
+
+// "About Sortivale", then the About window closed by a click or a key, or left to the generator
+// window's next activation.
+void RandomisedInput::ShowAbout() {
+  const int ending = static_cast<int>(dice_.Below(3));
+  trail_.Add(actionsRun_, std::string("About Sortivale, ") +
+                              std::array{"closed by a click", "closed by a key", "left"}[ending]);
+  ChooseWithMouse(OpenMenuWithMouse(window().TopWidget(), QStringLiteral("Sortivale")),
+                  QStringLiteral("About Sortivale"));
+  std::shared_ptr<fw::Window> about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->Visible()) << "the About window shows when asked for";
+  if (ending == 0) {
+    QTest::mouseClick(about->ClientWidget(), Qt::LeftButton, Qt::NoModifier,
+                      RandomPointIn(about->ClientWidget()));
+  } else if (ending == 1) {
+    QTest::keyClick(about->TopWidget()->windowHandle(), Qt::Key_Space);
+  }
+  ProcessEvents();
+  Activate(window().TopWidget());
+  EXPECT_FALSE(about->Visible()) << "the About window goes when the generator window is active";
+}
+
+// Clicks on the mode's buttons and "Calculate" that come in one batch, while the program is
+// still busy: each click's handler runs to its end, in the order of the clicks.
+void RandomisedInput::ClickInOneBatch() {
+  const std::array<std::pair<std::shared_ptr<fw::RectControl>, const char*>, 4> buttons = {{
+      {window().UBtn(), "Uniform"},
+      {window().GBtn(), "Gaussian"},
+      {window().ClearBtn(), "Clear"},
+      {window().CalcBtn(), "Calculate"},
+  }};
+  std::string names;
+  bool lastIsCalculate = false;
+  for (auto clicks = dice_.Between(2, 4); clicks > 0; --clicks) {
+    const auto& [button, name] = buttons[dice_.Below(buttons.size())];
+    names += std::string(names.empty() ? "" : ", ") + name;
+    lastIsCalculate = button == window().CalcBtn();
+    if (lastIsCalculate) {
+      KeepCountAffordable();
+    }
+    QueueClick(button->Widget());
+  }
+  trail_.Add(actionsRun_, "clicks in one batch: " + names);
+  alerts_.events.clear();
+  ProcessEvents();
+  if (lastIsCalculate) {
+    CheckOutputOfTheMode();
+  }
 }
 
 QWidget* RandomisedInput::RandomTextTarget() {
@@ -725,7 +917,9 @@ void RandomisedInput::CheckPress(const PressInputs& inputs) {
   ++presses_;
   ASSERT_TRUE(inputs.btn == 1 || inputs.btn == 2) << Describe(inputs);
   const Expected expected = ExpectedPress(inputs);
-  if (expected.refusal) {
+  if (expected.refusal && !answeredBoxes_.empty()) {
+    EXPECT_EQ(alerts_.events, (std::vector<std::string>{"message: " + *expected.refusal}));
+  } else if (expected.refusal) {
     EXPECT_EQ(alerts_.events, (std::vector<std::string>{"beep", "message: " + *expected.refusal}));
   } else {
     EXPECT_EQ(alerts_.events, std::vector<std::string>{});
@@ -764,9 +958,13 @@ void RandomisedInput::CheckWindowState() {
     ADD_FAILURE() << "a handler raised " << *escapedException;
     escapedException.reset();
   }
-  EXPECT_LE(Line(window().LowFld())->text().size(), 6);
-  EXPECT_LE(Line(window().HighFld())->text().size(), 6);
-  EXPECT_LE(Line(window().repsFld())->text().size(), 5);
+  for (const auto& [field, most] :
+       {std::pair{window().LowFld(), 6}, std::pair{window().HighFld(), 6},
+        std::pair{window().repsFld(), 5}}) {
+    const std::string text = field->Text().ToStdString();
+    EXPECT_LE(Characters(QString::fromStdString(text)), most) << Printable(Line(field)->text());
+    EXPECT_TRUE(IsValidUtf8(text)) << Printable(Line(field)->text());
+  }
   const std::int64_t btn = window().btn;
   ASSERT_TRUE(btn == 1 || btn == 2) << btn;
   const bool uniform = btn == 1;
@@ -777,6 +975,21 @@ void RandomisedInput::CheckWindowState() {
   for (const auto& control : std::vector<std::shared_ptr<fw::RectControl>>{
            window().lowTxt(), window().LowFld(), window().highTxt(), window().HighFld()}) {
     EXPECT_EQ(control->Widget()->isVisible(), uniform) << control->Name().ToStdString();
+  }
+}
+
+// After a batch that ended with "Calculate": whatever the clicks before it did, the output is
+// what a press in the mode the window shows writes.
+void RandomisedInput::CheckOutputOfTheMode() {
+  const fw::String text = window().RandomFld()->Text();
+  QStringList lines;
+  ASSERT_TRUE(SplitLines(QString::fromUtf8(text.View().data(), std::ssize(text.View())), lines));
+  const QRegularExpression& pattern = window().btn == 1 ? UniformLine() : GaussianLine();
+  for (const QString& line : lines) {
+    ASSERT_TRUE(pattern.match(line).hasMatch()) << Printable(line) << " in mode " << window().btn;
+  }
+  if (window().btn == 2) {
+    EXPECT_EQ(lines.size(), ExpectedLines(Line(window().repsFld())->text()));
   }
 }
 
