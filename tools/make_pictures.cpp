@@ -192,8 +192,8 @@ bool Save(const QImage& image, const QDir& folder, const QString& name, int qual
   return false;
 }
 
-// Writes `base.suffix`, and `base@2x.suffix` drawn at twice the resolution: Qt reads the @2x in
-// the name as the picture's pixel ratio.
+// Writes `base.suffix`, and `base@2x.suffix` drawn at twice the resolution: the name under
+// which the program looks for it on high-resolution screens.
 bool SaveBothResolutions(QImage (*draw)(qreal scale), const QDir& folder, const QString& base,
                          const QString& suffix, int quality = -1) {
   return Save(draw(1), folder, base + suffix, quality) &&
