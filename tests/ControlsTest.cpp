@@ -270,6 +270,19 @@ TEST_F(WindowTest, PushButtonsRaiseActionOnClickAndPush) {
   EXPECT_EQ(static_cast<QPushButton*>(clear->Widget())->text(), "Clear");
 }
 
+TEST_F(WindowTest, ReturnAndEnterPushTheFocusedButtonRatherThanTheDefaultOne) {
+  auto calculate = Add<fw::PushButton>("CalcBtn", {{"Default", true}});
+  auto plain = Add<fw::PushButton>("Other", {{"TabStop", true}});
+  fw::RuntimeAddEventHandler(calculate, "Action", log->Handler("Calculate"));
+  fw::RuntimeAddEventHandler(plain, "Action", log->Handler("Other"));
+  Activate();
+  plain->SetFocus();
+
+  QTest::keyClick(plain->Widget(), Qt::Key_Return);
+  QTest::keyClick(plain->Widget(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(log->entries, (std::vector<std::string>{"Other: PushButton", "Other: PushButton"}));
+}
+
 TEST_F(WindowTest, EscapePushesOnlyACancelButton) {
   auto field = Add<fw::TextField>("repsFld");
   auto cancel = Add<fw::PushButton>("CancelBtn", {{"Cancel", true}});

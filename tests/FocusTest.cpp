@@ -24,6 +24,7 @@ class KeyboardFocus : public GeneratorWindowTest {
   QWidget* Frame() { return window().TopWidget(); }
   void TypeDigits(const char* digits) { TypeIntoWindow(Frame(), digits); }
   std::string LowValue() { return window().LowFld()->Text().ToStdString(); }
+  std::string Output() { return window().RandomFld()->Text().ToStdString(); }
   // A left click on the window's client area, in its coordinates.
   void ClickBackgroundAt(QPoint point) {
     QTest::mouseClick(window().ClientWidget(), Qt::LeftButton, {}, point);
@@ -101,19 +102,38 @@ TEST_F(KeyboardFocus, TabReachesTheFieldsAndTheClearButtonButNotCalculate) {
                                    WidgetOf(window().UBtn()), WidgetOf(window().repsFld())}));
 }
 
-TEST_F(KeyboardFocus, SpacePressesTheFocusedButtonAndReturnTheDefaultOne) {
-  window().LowFld()->SetText("12");
+TEST_F(KeyboardFocus, ReturnEnterAndSpacePressTheFocusedButtonAndReturnInAFieldCalculates) {
+  TypeDigits("3");
+  PressInWindow(Frame(), Qt::Key_Tab);
+  TypeDigits("8");
+  PressInWindow(Frame(), Qt::Key_Return);
+  const std::string drawn = Output();
+  ASSERT_EQ(drawn.size(), 2u) << "one value and its line end";
+  EXPECT_GE(drawn[0], '3');
+  EXPECT_LE(drawn[0], '8');
+
+  // Both buttons are default buttons; Return presses the one Tab has reached, "Clear".
+  PressInWindow(Frame(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), WidgetOf(window().ClearBtn()));
+  PressInWindow(Frame(), Qt::Key_Return);
+  EXPECT_EQ(Output(), "");
+  EXPECT_EQ(LowValue(), "");
+  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(window().LowFld()));
+
+  TypeDigits("12");
   PressInWindow(Frame(), Qt::Key_Tab);
   PressInWindow(Frame(), Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), WidgetOf(window().ClearBtn()));
-  // Return presses "Calculate", the first default button, even from "Clear".
-  PressInWindow(Frame(), Qt::Key_Return);
-  EXPECT_EQ(alerts_.events,
-            (std::vector<std::string>{"beep", "message: Enter highest random number allowed."}));
-  EXPECT_EQ(LowValue(), "12");
+  PressInWindow(Frame(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(LowValue(), "");
+
+  TypeDigits("45");
+  PressInWindow(Frame(), Qt::Key_Tab);
+  PressInWindow(Frame(), Qt::Key_Tab);
   PressInWindow(Frame(), Qt::Key_Space);
   EXPECT_EQ(LowValue(), "");
   EXPECT_EQ(QApplication::focusWidget(), WidgetOf(window().LowFld()));
+  EXPECT_TRUE(alerts_.events.empty()) << "Calculate was never pressed without a high value";
 }
 
 TEST_F(KeyboardFocus, TheButtonTheKeyboardFocusIsOnLooksFocused) {

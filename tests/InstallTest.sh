@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop needs from it: the menu entry
 # and the icon where desktops look, an entry that validates and starts the installed program,
-# and a program that starts from there and keeps running past its splash window.
+# the pictures at both resolutions, and a program that starts from there and keeps running past
+# its splash window.
 # Usage: tests/InstallTest.sh CMAKE BUILD_DIR
 set -euo pipefail
 
@@ -35,6 +36,9 @@ program=$prefix/bin/sortivale
 [[ -f $entry ]] || fail "no desktop entry at $entry"
 [[ -f $icon ]] || fail "no icon at $icon"
 [[ -x $program ]] || fail "no program at $program"
+for picture in Stitle.png icon2.png Question.jpg Stitle@2x.png icon2@2x.png Question@2x.jpg; do
+  [[ -f $prefix/share/sortivale/$picture ]] || fail "no picture $picture in $prefix/share/sortivale"
+done
 
 command -v desktop-file-validate >/dev/null ||
   fail "desktop-file-validate is missing (tools/install-dependencies installs it)"

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QTimer>
+#include <QWidget>
 
 #include "app/FileTypes.h"
 #include "app/Menu.h"
@@ -95,6 +101,27 @@ TEST(Startup, FirstWindowIsTheAboutWindow) {
   ASSERT_EQ(fw::LiveWindowCount(), 1);
   EXPECT_NE(fw::GetImplicitWindow("AboutWnd.AboutWnd"), nullptr);
   EXPECT_EQ(fw::GetImplicitWindow("Window1.Window1"), nullptr);
+}
+
+TEST(Startup, WindowsBelongToTheInstalledDesktopEntryAndShowTheProgramsIcon) {
+  // Qt's application object outlives each test's run: start from what a new process has.
+  QGuiApplication::setDesktopFileName(QString());
+  QGuiApplication::setWindowIcon(QIcon());
+  ProgramRuntime runtime;
+  EarlyStartup();
+  fw::RunFrameworkInitialization(LateStartup);
+  ImplicitWindow1();
+
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "sortivale");
+  const QImage icon = QImage(QDir(SORTIVALE_TEST_RESOURCES).filePath("icon2.png"))
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (const char* name : {"AboutWnd.AboutWnd", "Window1.Window1"}) {
+    SCOPED_TRACE(name);
+    const QIcon shown = fw::NotNil(fw::GetImplicitWindow(name))->TopWidget()->windowIcon();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              icon);
+  }
 }
 
 // Runs the whole entry sequence with `during` posted into the event loop.

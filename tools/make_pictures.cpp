@@ -1,4 +1,5 @@
-// Draws the program's three pictures and writes them into the folder named on the command line.
+// Draws the program's three pictures and writes them into the folder named on the command line,
+// each twice: at its size, and at twice the resolution (name@2x) for high-resolution screens.
 // The pictures are committed; run this again only to change how they look.
 
 #include <QDir>
@@ -20,9 +21,12 @@ const QColor kDeepBlue(0x0b, 0x2f, 0x7a);
 const QColor kBlue(0x1d, 0x5f, 0xd1);
 const QColor kBrightBlue(0x4a, 0x9b, 0xff);
 
-QImage TransparentImage(int width, int height) {
-  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+// A picture of the given size with `scale` pixels to each of its own: a painter on it draws in
+// the picture's own units, so each picture is drawn from the same shapes at every resolution.
+QImage BlankImage(QSize size, qreal scale, QImage::Format format, const QColor& background) {
+  QImage image(size * scale, format);
+  image.setDevicePixelRatio(scale);
+  image.fill(background);
   return image;
 }
 
@@ -115,8 +119,9 @@ void DrawTitleMark(QPainter& painter, const QRectF& tile) {
 
 // The generator window lays the author credit over the bottom of the title picture, from row
 // 19 down, so all ink stays in the top 18 rows; the mark and the name are centred as one.
-QImage TitlePicture() {
-  QImage image = TransparentImage(274, 26);
+QImage TitlePicture(qreal scale) {
+  const QSize size(274, 26);
+  QImage image = BlankImage(size, scale, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
 
@@ -125,7 +130,7 @@ QImage TitlePicture() {
   const QPainterPath fitted =
       FittedInto(TextOutline("Sortivale", QFont::Black), QRectF(0, 0.5, 236, kInkHeight));
   const qreal nameWidth = fitted.boundingRect().width();
-  const qreal left = (image.width() - (kInkHeight + kGap + nameWidth)) / 2;
+  const qreal left = (size.width() - (kInkHeight + kGap + nameWidth)) / 2;
   DrawTitleMark(painter, QRectF(left, 0.5, kInkHeight, kInkHeight));
 
   const QPainterPath name =
@@ -153,8 +158,9 @@ void DrawIconTile(QPainter& painter, const QRectF& tile) {
   painter.drawRoundedRect(tile.adjusted(2, 2, -2, -2), 10, 10);
 }
 
-QImage IconPicture() {
-  QImage image = TransparentImage(64, 64);
+QImage IconPicture(qreal scale) {
+  QImage image =
+      BlankImage(QSize(64, 64), scale, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF tile(2.5, 2.5, 59, 59);
@@ -165,9 +171,8 @@ QImage IconPicture() {
   return image;
 }
 
-QImage QuestionPicture() {
-  QImage image(20, 39, QImage::Format_RGB32);
-  image.fill(Qt::white);
+QImage QuestionPicture(qreal scale) {
+  QImage image = BlankImage(QSize(20, 39), scale, QImage::Format_RGB32, Qt::white);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QPainterPath mark =
@@ -178,13 +183,21 @@ QImage QuestionPicture() {
   return image;
 }
 
-bool Save(const QImage& image, const QDir& folder, const QString& name, int quality = -1) {
+bool Save(const QImage& image, const QDir& folder, const QString& name, int quality) {
   const QString path = folder.filePath(name);
   if (image.save(path, nullptr, quality)) {
     return true;
   }
   QTextStream(stderr) << "make_pictures: cannot write " << path << "\n";
   return false;
+}
+
+// Writes `base.suffix`, and `base@2x.suffix` drawn at twice the resolution: the name under
+// which the program looks for it on high-resolution screens.
+bool SaveBothResolutions(QImage (*draw)(qreal scale), const QDir& folder, const QString& base,
+                         const QString& suffix, int quality = -1) {
+  return Save(draw(1), folder, base + suffix, quality) &&
+         Save(draw(2), folder, base + "@2x" + suffix, quality);
 }
 
 }  // namespace
@@ -206,8 +219,8 @@ int main(int argc, char* argv[]) {
   }
   // Full quality: at this size any compression noise shows as a tinted background.
   const int jpegQuality = 100;
-  const bool saved = Save(TitlePicture(), folder, "Stitle.png") &&
-                     Save(IconPicture(), folder, "icon2.png") &&
-                     Save(QuestionPicture(), folder, "Question.jpg", jpegQuality);
+  const bool saved = SaveBothResolutions(TitlePicture, folder, "Stitle", ".png") &&
+                     SaveBothResolutions(IconPicture, folder, "icon2", ".png") &&
+                     SaveBothResolutions(QuestionPicture, folder, "Question", ".jpg", jpegQuality);
   return saved ? 0 : 1;
 }

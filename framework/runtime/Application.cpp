@@ -9,6 +9,7 @@
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
+#include "framework/ui/DesktopIdentity.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Window.h"
 
@@ -131,6 +132,8 @@ std::int64_t Application::WindowCount() const {
 
 void RuntimeRegisterAppObject(const std::shared_ptr<Application>& application) {
   RegisteredApplication() = NotNil(application);
+  // Before the first window, which the desktop matches to an entry as it appears.
+  IntroduceToDesktop();
 }
 
 std::shared_ptr<Application> GetAppObject() {

@@ -42,6 +42,8 @@ class Application : public Object {
   std::shared_ptr<MenuBar> menuBar_;
 };
 
+// Registering the application object also introduces the program to the desktop
+// (framework/ui/DesktopIdentity.h).
 void RuntimeRegisterAppObject(const std::shared_ptr<Application>& application);
 std::shared_ptr<Application> GetAppObject();
 

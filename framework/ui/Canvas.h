@@ -8,8 +8,8 @@ namespace fw {
 
 class Picture;
 
-// Draws its backdrop picture at its top left corner, unscaled. A mouse press goes to the
-// MouseDown handler when there is one, and on to the window when there is none.
+// Draws its backdrop picture at its top left corner, at the picture's own size. A mouse press goes
+// to the MouseDown handler when there is one, and on to the window when there is none.
 class Canvas : public RectControl {
  public:
   static ClassRecord* Lookup();

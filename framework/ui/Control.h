@@ -96,7 +96,8 @@ class RectControl : public Control {
   // leaves the focus, and the typing, where it was.
   virtual bool TakesFocusOnClick() const { return true; }
   void ApplyFocusPolicy();
-  // Return presses the window's first default button, whatever control has the focus.
+  // Return presses the window's first default button from a control that has no use of its own
+  // for the key.
   bool PressDefaultButtonOnReturn(const QKeyEvent& key) const;
   // Sees every event of the widget before the widget does; true consumes it.
   virtual bool HandleWidgetEvent(QEvent& event);

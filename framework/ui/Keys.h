@@ -4,7 +4,7 @@
 
 namespace fw {
 
-// Return and the keypad's Enter both stand for the default button's key.
+// Return and the keypad's Enter press buttons alike.
 inline bool IsReturnKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }

@@ -1,7 +1,7 @@
 #include "framework/ui/Picture.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 
 #include "framework/runtime/ClassRecord.h"
@@ -29,6 +29,26 @@ QString DefaultResourceFolder() {
   return QDir::cleanPath(executableDir.filePath(SORTIVALE_INSTALLED_RESOURCES));
 }
 
+// "name@2x.png" for "name.png": where the picture drawn at twice the resolution is kept.
+QString AtTwiceTheResolution(const QString& fileName) {
+  const qsizetype dot = fileName.lastIndexOf('.');
+  return dot < 0 ? fileName + "@2x" : fileName.left(dot) + "@2x" + fileName.mid(dot);
+}
+
+// A screen with more than one pixel to each logical one shows the picture drawn at twice the
+// resolution, when there is one: stretching the other would blur it. Its pixel ratio makes it
+// paint at the same size.
+QImage ReadForScreen(const QDir& folder, const QString& fileName) {
+  if (qGuiApp->devicePixelRatio() > 1) {
+    QImage sharper(folder.filePath(AtTwiceTheResolution(fileName)));
+    if (!sharper.isNull()) {
+      sharper.setDevicePixelRatio(2);
+      return sharper;
+    }
+  }
+  return QImage(folder.filePath(fileName));
+}
+
 }  // namespace
 
 Picture::Picture() : image_(std::make_unique<QImage>()) {}
@@ -46,9 +66,8 @@ ClassRecord* Picture::Lookup() {
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
   ++Source().loadAttempts;
-  const QString path = QDir(ToQString(ResourceFolder()))
-                           .filePath(QString::fromUtf8(fileName.data(), fileName.size()));
-  QImage image(path);
+  QImage image = ReadForScreen(QDir(ToQString(ResourceFolder())),
+                               QString::fromUtf8(fileName.data(), fileName.size()));
   if (image.isNull()) {
     return nullptr;
   }
@@ -58,10 +77,10 @@ std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
 }
 
 std::int64_t Picture::Width() const {
-  return image_->width();
+  return qRound(image_->deviceIndependentSize().width());
 }
 std::int64_t Picture::Height() const {
-  return image_->height();
+  return qRound(image_->deviceIndependentSize().height());
 }
 
 void SetResourceFolder(std::string_view folder) {

@@ -18,9 +18,12 @@ class Picture : public Object {
   ~Picture() override;
 
   // Loads a file from the application's resource folder; nil when it is missing or cannot be
-  // decoded (PNG and JPEG can).
+  // decoded (PNG and JPEG can). Where the screen's pixel ratio is above 1, the same picture
+  // drawn at twice the resolution, "name@2x.png" beside "name.png", is loaded instead when it
+  // is there.
   static std::shared_ptr<Picture> OpenFromApp(std::string_view fileName);
 
+  // The size it paints at, in logical pixels, whichever resolution was loaded.
   std::int64_t Width() const;
   std::int64_t Height() const;
   const QImage& Image() const { return *image_; }
@@ -34,7 +37,7 @@ class Picture : public Object {
 // (`../share/sortivale` in the usual layout). Tests point it elsewhere.
 void SetResourceFolder(std::string_view folder);
 String ResourceFolder();
-// How many files OpenFromApp has tried to read, for tests of caching.
+// How many pictures OpenFromApp has tried to load, for tests of caching.
 std::int64_t PictureLoadAttempts();
 
 }  // namespace fw

@@ -6,6 +6,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "framework/ui/Keys.h"
 #include "framework/ui/QtText.h"
 
 namespace fw {
@@ -86,8 +87,9 @@ void PushButton::Push() {
 }
 
 bool PushButton::HandleWidgetEvent(QEvent& event) {
-  if (event.type() == QEvent::KeyPress &&
-      PressDefaultButtonOnReturn(static_cast<const QKeyEvent&>(event))) {
+  // The key reaches the button only while it has the focus: the user chose this one with Tab.
+  if (event.type() == QEvent::KeyPress && IsReturnKey(static_cast<const QKeyEvent&>(event))) {
+    Push();
     return true;
   }
   return RectControl::HandleWidgetEvent(event);

@@ -4,9 +4,9 @@
 
 namespace fw {
 
-// A button that raises Action when clicked or pushed. Return in its window pushes a default
-// button, even while another button has the focus; Space pushes the focused one; Escape
-// pushes a cancel button.
+// A button that raises Action when clicked or pushed. Return, Enter and Space push the button
+// the keyboard focus is on; Return and Enter anywhere else in its window push the first
+// default button; Escape pushes a cancel button.
 class PushButton : public RectControl {
  public:
   static ClassRecord* Lookup();
