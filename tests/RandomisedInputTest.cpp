@@ -48,7 +48,7 @@ namespace {
 // Any seed will do; a failure report names this one so that the run can be repeated.
 constexpr std::uint64_t kSeed = 0x536f'7274'6976'616cULL;
 // As many as stay within a few seconds in the sanitizer build.
-constexpr int kActions = 1500;
+constexpr int kActions = 1200;
 constexpr std::size_t kTrailLength = 30;
 // Presses of more values than this cost a good part of a second each.
 constexpr std::int64_t kCheapCount = 5000;
