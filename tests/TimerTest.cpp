@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/runtime/ProgramCalls.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/ui/Timer.h"
 #include "tests/ControlTesting.h"
 
@@ -45,6 +49,20 @@ TEST_F(TimerTest, AMultipleTimerFiresUntilItIsTurnedOff) {
   const std::size_t firings = log->entries.size();
   QTest::qWait(50);
   EXPECT_EQ(log->entries.size(), firings);
+}
+
+TEST_F(TimerTest, AFiringWhileAHandlerRunsWaitsForItsEnd) {
+  AddTimer({{"RunMode", I{1}}, {"Period", I{1}}});
+  fw::RuntimeCallProgram([this] {
+    // Long enough for the timer to come due and for the yield point to serve the event loop.
+    for (int pass = 0; pass < 200; ++pass) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      fw::RuntimeBackgroundTask();
+    }
+    log->entries.push_back("handler ends");
+  });
+  ASSERT_TRUE(WaitForFirings(2));
+  EXPECT_EQ(log->entries, (std::vector<std::string>{"handler ends", "Action: Timer"}));
 }
 
 TEST_F(TimerTest, AnArmedSingleShotTimerKeepsItsClosedWindowUntilItFires) {

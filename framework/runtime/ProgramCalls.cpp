@@ -135,10 +135,6 @@ void RuntimeAfterHandler(std::function<void()> work) {
   }
 }
 
-bool RuntimeInHandler() {
-  return Calls().handlersRunning > 0;
-}
-
 namespace detail {
 
 void ForgetPostedProgramCalls() {

@@ -23,9 +23,6 @@ void RuntimePostProgramCall(std::function<void()> call);
 // Runs work once the running handler has returned; at once when none is running.
 void RuntimeAfterHandler(std::function<void()> work);
 
-// True while a handler runs, also inside its yield points and its message boxes.
-bool RuntimeInHandler();
-
 namespace detail {
 // Drops the calls still posted: the run is over.
 void ForgetPostedProgramCalls();
