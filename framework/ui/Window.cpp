@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -223,9 +224,21 @@ class Window::Frame : public QWidget {
  protected:
   bool event(QEvent* event) override {
     if (window_ != nullptr && event->type() == QEvent::WindowActivate) {
-      window_->PostEventFromLoop("Activate");
+      PostActivate();
     }
     return QWidget::event(event);
+  }
+
+  // Activate runs after the handlers posted before it, and only when the window is still the
+  // active one then: a window handed the activation for a moment, as another one shows, has
+  // not become the user's window again.
+  void PostActivate() {
+    RuntimePostProgramCall([weakWindow = window_->weak_from_this(), frame = QPointer(this)] {
+      auto window = weakWindow.lock();
+      if (window != nullptr && frame != nullptr && frame->isActiveWindow()) {
+        static_cast<Window&>(*window).RaiseEvent("Activate");
+      }
+    });
   }
 
   void closeEvent(QCloseEvent* event) override {
@@ -448,17 +461,6 @@ Value Window::RaiseEventFromLoop(std::string_view event, Arguments arguments) {
   Value result;
   RuntimeCallProgram([&] { result = RaiseEvent(event, arguments); });
   return result;
-}
-
-void Window::PostEventFromLoop(std::string_view event) {
-  if (Record().FindEventHandler(event) == nullptr) {
-    return;
-  }
-  RuntimePostProgramCall([weakSelf = weak_from_this(), event = std::string(event)] {
-    if (auto self = weakSelf.lock()) {
-      static_cast<Window&>(*self).RaiseEvent(event);
-    }
-  });
 }
 
 bool Window::PressDefaultButton() {

@@ -54,8 +54,6 @@ class Window : public Object, public Configurable {
   Value RaiseEvent(std::string_view event, Arguments arguments = {});
   // The same, from the event loop: through the exception helper.
   Value RaiseEventFromLoop(std::string_view event, Arguments arguments = {});
-  // Raises an event without arguments once no handler is running.
-  void PostEventFromLoop(std::string_view event);
 
   // Presses the window's first default push button; false when it has none.
   bool PressDefaultButton();
