@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include "framework/ui/TextArea.h"
+
+namespace fw {
+
+// The widget a text area draws with. The user must edit what the text holds, not a widget
+// that still lags behind it: the area catches up before any input reaches the widget.
+class TextArea::Editor : public QPlainTextEdit {
+ public:
+  explicit Editor(TextArea& owner) : owner_(&owner) {}
+  void Detach() { owner_ = nullptr; }
+
+ protected:
+  bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  void CatchUpBefore(const QEvent& event);
+
+  TextArea* owner_;
+};
+
+}  // namespace fw
