@@ -1,6 +1,9 @@
 #include "framework/ui/TextAreaEditor.h"
 
 #include <QEvent>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QTextCursor>
 
 namespace fw {
 namespace {
@@ -29,6 +32,26 @@ bool TextArea::Editor::event(QEvent* event) {
 bool TextArea::Editor::viewportEvent(QEvent* event) {
   CatchUpBefore(*event);
   return QPlainTextEdit::viewportEvent(event);
+}
+
+// Qt drops inside one edit block, and inserts the text there through insertFromMimeData, which
+// at once scrolls to the cursor after the text. Until the block ends, the paragraph's layout
+// still holds the lines of the text before the drop: a cursor past their end is on no line,
+// and Qt 6.4 takes the line it does not find and crashes. Qt scrolls to the cursor again once
+// the block has ended, so while dropping the text is only inserted.
+void TextArea::Editor::dropEvent(QDropEvent* event) {
+  const QScopedValueRollback dropping(dropping_, true);
+  QPlainTextEdit::dropEvent(event);
+}
+
+void TextArea::Editor::insertFromMimeData(const QMimeData* source) {
+  if (!dropping_) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  // Qt's own cursor follows the text inserted where it stands.
+  QTextCursor atDrop = textCursor();
+  atDrop.insertText(source->text());
 }
 
 void TextArea::Editor::CatchUpBefore(const QEvent& event) {

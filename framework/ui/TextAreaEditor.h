@@ -16,11 +16,14 @@ class TextArea::Editor : public QPlainTextEdit {
  protected:
   bool event(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   void CatchUpBefore(const QEvent& event);
 
   TextArea* owner_;
+  bool dropping_ = false;
 };
 
 }  // namespace fw

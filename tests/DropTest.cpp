@@ -1,0 +1,105 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/DesktopInput.h"
+#include "tests/TestSupport.h"
+#include "windows/Window1.h"
+
+namespace {
+
+const QString kDropped = "429262";
+
+// Text dragged from another program onto a point of a widget, delivered as the window system
+// delivers it: the drag enters, moves to the point, and drops there.
+void DropText(QWidget* target, QPoint point, const QString& text) {
+  QMimeData data;
+  data.setText(text);
+  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(target, &enter);
+  ASSERT_TRUE(enter.isAccepted()) << "the widget refused the drag";
+  QDragMoveEvent move(point, actions, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(target, &move);
+  QDropEvent drop(QPointF(point), actions, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(target, &drop);
+  ProcessEvents();
+}
+
+// Every few pixels of the widget, its last row and column included.
+std::vector<QPoint> Grid(const QWidget* widget, int step) {
+  std::vector<QPoint> points;
+  for (int y = 0; y < widget->height() + step - 1; y += step) {
+    for (int x = 0; x < widget->width() + step - 1; x += step) {
+      points.emplace_back(std::min(x, widget->width() - 1), std::min(y, widget->height() - 1));
+    }
+  }
+  return points;
+}
+
+std::string WithCarriageReturns(QString text) {
+  return text.replace('\n', '\r').toStdString();
+}
+
+class Drops : public GeneratorWindowTest {
+ protected:
+  QWidget* Frame() { return window().TopWidget(); }
+  QPlainTextEdit* Area() { return static_cast<QPlainTextEdit*>(WidgetOf(window().RandomFld())); }
+
+  // Replaces everything in the output area by pasting, which leaves it scrolled to the end.
+  void PasteOverOutput(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    PressInWindow(Frame(), Qt::Key_A, Qt::ControlModifier);
+    PressInWindow(Frame(), Qt::Key_V, Qt::ControlModifier);
+  }
+
+  // Drops onto every point of the grid over the area's viewport, pasting the text back
+  // before each: the dropped text must land where it was dropped.
+  void DropAllOverTheArea(const QString& text) {
+    QWidget* viewport = Area()->viewport();
+    for (const QPoint point : Grid(viewport, 7)) {
+      PasteOverOutput(text);
+      const int at = Area()->cursorForPosition(point).position();
+      DropText(viewport, point, kDropped);
+      ASSERT_EQ(window().RandomFld()->Text().ToStdString(),
+                WithCarriageReturns(QString(text).insert(at, kDropped)))
+          << "dropped at " << point.x() << "," << point.y();
+    }
+  }
+};
+
+TEST_F(Drops, LandWhereTheyAreDroppedOnALongLineOfTheOutputArea) {
+  Click(window().ClearBtn());
+  Click(window().RandomFld());
+  DropAllOverTheArea(QString(1726, '7'));
+  EXPECT_TRUE(Area()->verticalScrollBar()->isVisible());
+}
+
+TEST_F(Drops, LandWhereTheyAreDroppedBetweenValuesOfTheOutputArea) {
+  Click(window().ClearBtn());
+  Click(window().RandomFld());
+  DropAllOverTheArea(QString("123456\n").repeated(60));
+  DropAllOverTheArea(QString("+1.234567\n-0.5\n").repeated(3));
+}
+
+TEST_F(Drops, OnAFieldInsertAtThePointAsMuchAsItsLimitTakes) {
+  Click(window().ClearBtn());
+  QWidget* low = WidgetOf(window().LowFld());
+  for (const QPoint point : Grid(low, 3)) {
+    window().LowFld()->SetText("12");
+    const int at = static_cast<QLineEdit*>(low)->cursorPositionAt(point);
+    DropText(low, point, kDropped);
+    ASSERT_EQ(window().LowFld()->Text().ToStdString(),
+              QString("12").insert(at, kDropped.left(4)).toStdString())
+        << "dropped at " << point.x() << "," << point.y();
+  }
+}
+
+}  // namespace
