@@ -10,7 +10,7 @@ namespace fw {
 // that still lags behind it: the area catches up before any input reaches the widget.
 class TextArea::Editor : public QPlainTextEdit {
  public:
-  explicit Editor(TextArea& owner) : owner_(&owner) {}
+  explicit Editor(TextArea& owner);
   void Detach() { owner_ = nullptr; }
 
  protected:
