@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 
 namespace fw {
 namespace {
@@ -61,6 +62,15 @@ void TextArea::Editor::insertFromMimeData(const QMimeData* source) {
   // Qt's own cursor follows the text inserted where it stands.
   QTextCursor atDrop = textCursor();
   atDrop.insertText(source->text());
+}
+
+// A copy or a drag carries plain text only. Qt adds HTML and Markdown, and its Markdown puts
+// an empty line between the lines of the output: a program that prefers it would paste the
+// values double spaced.
+QMimeData* TextArea::Editor::createMimeDataFromSelection() const {
+  auto* data = new QMimeData;
+  data->setText(textCursor().selection().toPlainText());
+  return data;
 }
 
 void TextArea::Editor::CatchUpBefore(const QEvent& event) {

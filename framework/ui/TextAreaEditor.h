@@ -18,6 +18,7 @@ class TextArea::Editor : public QPlainTextEdit {
   bool viewportEvent(QEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  QMimeData* createMimeDataFromSelection() const override;
 
  private:
   void CatchUpBefore(const QEvent& event);
