@@ -92,14 +92,22 @@ TEST_F(Drops, LandWhereTheyAreDroppedBetweenValuesOfTheOutputArea) {
 TEST_F(Drops, OnAFieldInsertAtThePointAsMuchAsItsLimitTakes) {
   Click(window().ClearBtn());
   QWidget* low = WidgetOf(window().LowFld());
-  for (const QPoint point : Grid(low, 3)) {
-    window().LowFld()->SetText("12");
-    const int at = static_cast<QLineEdit*>(low)->cursorPositionAt(point);
-    DropText(low, point, kDropped);
-    ASSERT_EQ(window().LowFld()->Text().ToStdString(),
-              QString("12").insert(at, kDropped.left(4)).toStdString())
-        << "dropped at " << point.x() << "," << point.y();
-  }
+  // "Low Value" takes six characters: what follows the first `fitting` dropped ones is cut.
+  const auto dropAllOver = [&](const QString& held, const QString& dropped, int fitting) {
+    for (const QPoint point : Grid(low, 3)) {
+      window().LowFld()->SetText(fw::String(held.toStdString()));
+      const int at = static_cast<QLineEdit*>(low)->cursorPositionAt(point);
+      DropText(low, point, dropped);
+      ASSERT_EQ(window().LowFld()->Text().ToStdString(),
+                QString(held).insert(at, dropped.left(fitting)).toStdString())
+          << "dropped at " << point.x() << "," << point.y();
+    }
+  };
+  dropAllOver("12", kDropped, 4);
+  // U+1D7DC, U+1D7DA, U+1D7E1: MATHEMATICAL DOUBLE-STRUCK DIGITS FOUR, TWO, NINE, two UTF-16
+  // units each.
+  const QString astral = QString::fromUtf8("\xF0\x9D\x9F\x9C\xF0\x9D\x9F\x9A\xF0\x9D\x9F\xA1");
+  dropAllOver("123", astral + astral, astral.size());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -80,6 +81,16 @@ class Dice {
  private:
   std::mt19937_64 engine_;
 };
+
+// Characters as the user sees them: a letter with its accents, a pair of UTF-16 surrogates.
+int Characters(const QString& text) {
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+  int count = 0;
+  while (finder.toNextBoundary() != -1) {
+    ++count;
+  }
+  return count;
+}
 
 // For the trail: control and non-ASCII characters as \u escapes, long texts cut short.
 std::string Printable(const QString& text) {
@@ -764,9 +775,9 @@ void RandomisedInput::CheckWindowState() {
     ADD_FAILURE() << "a handler raised " << *escapedException;
     escapedException.reset();
   }
-  EXPECT_LE(Line(window().LowFld())->text().size(), 6);
-  EXPECT_LE(Line(window().HighFld())->text().size(), 6);
-  EXPECT_LE(Line(window().repsFld())->text().size(), 5);
+  EXPECT_LE(Characters(Line(window().LowFld())->text()), 6);
+  EXPECT_LE(Characters(Line(window().HighFld())->text()), 6);
+  EXPECT_LE(Characters(Line(window().repsFld())->text()), 5);
   const std::int64_t btn = window().btn;
   ASSERT_TRUE(btn == 1 || btn == 2) << btn;
   const bool uniform = btn == 1;
