@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -36,7 +37,11 @@ TextArea::Editor::Editor(TextArea& owner) : owner_(&owner) {
 
 bool TextArea::Editor::event(QEvent* event) {
   CatchUpBefore(*event);
-  return QPlainTextEdit::event(event);
+  const bool handled = QPlainTextEdit::event(event);
+  if (event->type() == QEvent::Paint) {
+    RedrawFrameInside();
+  }
+  return handled;
 }
 
 bool TextArea::Editor::viewportEvent(QEvent* event) {
@@ -71,6 +76,20 @@ QMimeData* TextArea::Editor::createMimeDataFromSelection() const {
   auto* data = new QMimeData;
   data->setText(textCursor().selection().toPlainText());
   return data;
+}
+
+// The style draws the frame's lines, one pixel wide, on the edges of the widget's rectangle:
+// half of each line lies outside it. At a scale of 1 Qt moves such lines onto the pixels
+// inside; at other scales it does not, and where the widget's edge falls between two screen
+// pixels (a fractional scale, such as 1.25 or 1.5) the clip to the widget, and to the narrow
+// band its viewport and scroll bar leave, cuts whole sides of the frame away. The fields draw
+// their frames inside their rectangles. Drawn again half a pixel further in, the lines cover
+// the outermost pixels of the widget: the very same pixels at a scale of 1, all four sides
+// at any other.
+void TextArea::Editor::RedrawFrameInside() {
+  QPainter painter(this);
+  painter.translate(0.5, 0.5);
+  drawFrame(&painter);
 }
 
 void TextArea::Editor::CatchUpBefore(const QEvent& event) {

@@ -22,6 +22,7 @@ class TextArea::Editor : public QPlainTextEdit {
 
  private:
   void CatchUpBefore(const QEvent& event);
+  void RedrawFrameInside();
 
   TextArea* owner_;
   bool dropping_ = false;
