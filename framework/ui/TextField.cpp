@@ -173,12 +173,12 @@ void TextField::ApplyLengthLimit() {
     const std::int64_t maskLength = CharacterCount(ToQString(validationMask_));
     limit = limit > 0 ? std::min(limit, maskLength) : maskLength;
   }
+  limit = std::min(limit, kMostCharacters);
   QLineEdit& edit = WidgetAs<QLineEdit>();
-  delete edit.validator();  // the limit made here before, the field's only validator
-  if (limit > 0) {
-    const int maximum = static_cast<int>(std::min(limit, kMostCharacters));
-    edit.setValidator(new CharacterLimit(maximum, edit.text(), &edit));
-  }
+  const QValidator* previous = edit.validator();  // the limit made here before, if any
+  edit.setValidator(limit > 0 ? new CharacterLimit(static_cast<int>(limit), edit.text(), &edit)
+                              : nullptr);
+  delete previous;
 }
 
 }  // namespace fw
