@@ -64,7 +64,7 @@ class Drops : public GeneratorWindowTest {
   // before each: the dropped text must land where it was dropped.
   void DropAllOverTheArea(const QString& text) {
     QWidget* viewport = Area()->viewport();
-    for (const QPoint point : Grid(viewport, 7)) {
+    for (const QPoint point : Grid(viewport, 10)) {
       PasteOverOutput(text);
       const int at = Area()->cursorForPosition(point).position();
       DropText(viewport, point, kDropped);
