@@ -66,10 +66,17 @@ class Drops : public GeneratorWindowTest {
     QWidget* viewport = Area()->viewport();
     for (const QPoint point : Grid(viewport, 10)) {
       PasteOverOutput(text);
-      const int at = Area()->cursorForPosition(point).position();
+      // The drop places itself with the area's scroll offset in fractions of a pixel, which
+      // cursorForPosition rounds to whole ones: it lands where that says, or a pixel lower.
+      const auto droppedAt = [&](QPoint place) {
+        return WithCarriageReturns(
+            QString(text).insert(Area()->cursorForPosition(place).position(), kDropped));
+      };
+      const std::string atPoint = droppedAt(point);
+      const std::string belowPoint = droppedAt(point + QPoint(0, 1));
       DropText(viewport, point, kDropped);
-      ASSERT_EQ(window().RandomFld()->Text().ToStdString(),
-                WithCarriageReturns(QString(text).insert(at, kDropped)))
+      const std::string landed = window().RandomFld()->Text().ToStdString();
+      ASSERT_EQ(landed, landed == belowPoint ? belowPoint : atPoint)
           << "dropped at " << point.x() << "," << point.y();
     }
   }
@@ -85,8 +92,9 @@ TEST_F(Drops, LandWhereTheyAreDroppedOnALongLineOfTheOutputArea) {
 TEST_F(Drops, LandWhereTheyAreDroppedBetweenValuesOfTheOutputArea) {
   Click(window().ClearBtn());
   Click(window().RandomFld());
-  DropAllOverTheArea(QString("123456\n").repeated(60));
-  DropAllOverTheArea(QString("+1.234567\n-0.5\n").repeated(3));
+  DropAllOverTheArea(QString("+1.234567\n-0.5\n123456\n").repeated(30));
+  // Lines of many rows each, so that the start of the one shown on top is out of sight above.
+  DropAllOverTheArea(QString("1234567890").repeated(40).append('\n').repeated(3));
 }
 
 TEST_F(Drops, OnAFieldInsertAtThePointAsMuchAsItsLimitTakes) {

@@ -129,10 +129,11 @@ TEST_F(TextAreaTest, TheWidgetCatchesUpBeforeTheUserEditsIt) {
 // The widget's visual lines of one paragraph, as the text each holds.
 std::vector<std::string> VisualLines(const QTextBlock& block) {
   std::vector<std::string> lines;
+  const QString text = block.text();
   const QTextLayout& layout = *block.layout();
   for (int index = 0; index < layout.lineCount(); ++index) {
     const QTextLine line = layout.lineAt(index);
-    lines.push_back(block.text().mid(line.textStart(), line.textLength()).toStdString());
+    lines.push_back(text.mid(line.textStart(), line.textLength()).toStdString());
   }
   return lines;
 }
