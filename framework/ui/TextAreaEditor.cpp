@@ -49,11 +49,13 @@ bool TextArea::Editor::viewportEvent(QEvent* event) {
   return QPlainTextEdit::viewportEvent(event);
 }
 
-// Qt drops inside one edit block, and inserts the text there through insertFromMimeData, which
-// at once scrolls to the cursor after the text. Until the block ends, the paragraph's layout
-// still holds the lines of the text before the drop: a cursor past their end is on no line,
-// and Qt 6.4 takes the line it does not find and crashes. Qt scrolls to the cursor again once
-// the block has ended, so while dropping the text is only inserted.
+// Qt drops inside one edit block and inserts the text there through insertFromMimeData, which
+// scrolls to the cursor after the new text at once. Until the block ends, the paragraph's
+// layout still holds the lines of the text before the drop, and a drop among the last few
+// characters of the paragraph leaves the cursor past their end, on no line. Where the
+// paragraph starts above the view, Qt 6.4 scrolls by that missing line all the same, and
+// crashes. Qt scrolls to the cursor again once the block has ended, so while dropping the text
+// is only inserted.
 void TextArea::Editor::dropEvent(QDropEvent* event) {
   const QScopedValueRollback dropping(dropping_, true);
   QPlainTextEdit::dropEvent(event);

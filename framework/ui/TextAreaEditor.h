@@ -7,7 +7,8 @@
 namespace fw {
 
 // The widget a text area draws with. The user must edit what the text holds, not a widget
-// that still lags behind it: the area catches up before any input reaches the widget.
+// that still lags behind it: the area catches up before any input reaches the widget. It
+// also mends what Qt 6.4's QPlainTextEdit gets wrong here; each function says what.
 class TextArea::Editor : public QPlainTextEdit {
  public:
   explicit Editor(TextArea& owner);
