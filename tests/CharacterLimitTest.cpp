@@ -97,6 +97,10 @@ TEST_F(CharacterLimitTest, WhatDoesNotFitIsCutFromTheInsertedTextNeverFromTheOld
   Paste(Astral(0, 3));
   EXPECT_EQ(Text(), "12" + Astral(0, 2) + "34");
 
+  Hold("1234" + Astral(0, 1), 4);
+  Paste(Astral(0, 2));
+  EXPECT_EQ(Text(), "1234" + Astral(0, 1) + Astral(0, 1)) << "the pasted zero, then the old one";
+
   Hold("123456", 3);
   Paste(Astral(0, 1));
   EXPECT_EQ(Text(), "123456");

@@ -31,19 +31,20 @@ struct Span {
 };
 
 // What the new text has in place of the old one's middle, widened to whole characters of the
-// new text: the two share everything before and everything after it.
-Span InsertedSpan(const QString& old, const QString& text, const Boundaries& boundaries) {
+// new text: the two share everything before and everything after it. QLineEdit leaves its
+// cursor after what it inserted, which tells where that ends when the inserted text repeats
+// the old one's characters next to it.
+Span InsertedSpan(const QString& old, const QString& text, qsizetype cursor,
+                  const Boundaries& boundaries) {
   const qsizetype shorter = std::min(old.size(), text.size());
-  const qsizetype sameStart =
-      std::mismatch(old.cbegin(), old.cbegin() + shorter, text.cbegin()).first - old.cbegin();
-  const qsizetype begin =
-      *std::prev(std::upper_bound(boundaries.begin(), boundaries.end(), sameStart));
   const qsizetype sameEnd =
-      std::mismatch(old.crbegin(), old.crbegin() + (shorter - begin), text.crbegin()).first -
-      old.crbegin();
-  const qsizetype end =
-      *std::lower_bound(boundaries.begin(), boundaries.end(), text.size() - sameEnd);
-  return {begin, end};
+      std::mismatch(old.crbegin(), old.crbegin() + shorter, text.crbegin()).first - old.crbegin();
+  const qsizetype end = std::min(std::max(text.size() - sameEnd, cursor), text.size());
+  const qsizetype startLength = std::min(end, old.size() - (text.size() - end));
+  const qsizetype sameStart =
+      std::mismatch(old.cbegin(), old.cbegin() + startLength, text.cbegin()).first - old.cbegin();
+  return {*std::prev(std::upper_bound(boundaries.begin(), boundaries.end(), sameStart)),
+          *std::lower_bound(boundaries.begin(), boundaries.end(), end)};
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ QValidator::State CharacterLimit::validate(QString& text, int& cursor) const {
     accepted_ = text;
     return Acceptable;
   }
-  const Span inserted = InsertedSpan(accepted_, text, boundaries);
+  const Span inserted = InsertedSpan(accepted_, text, cursor, boundaries);
   // The ends of the inserted characters, in order.
   const auto firstEnd = std::upper_bound(boundaries.begin(), boundaries.end(), inserted.begin);
   const auto lastEnd = std::upper_bound(firstEnd, boundaries.end(), inserted.end);

@@ -13,7 +13,7 @@ namespace fw {
 // Like QLineEdit's limit, it cuts what does not fit from the end of the text just inserted,
 // typed, pasted, dropped or committed by an input method alike, never from the text that was
 // there before. It tells the inserted text by comparing the new text with the last one it
-// accepted.
+// accepted, and by the cursor after it.
 class CharacterLimit : public QValidator {
  public:
   CharacterLimit(int maximum, const QString& current, QObject* parent);
