@@ -47,6 +47,25 @@ Span InsertedSpan(const QString& old, const QString& text, qsizetype cursor,
           *std::lower_bound(boundaries.begin(), boundaries.end(), end)};
 }
 
+// Where the inserted text is cut: after as many of its characters as fit with the rest.
+qsizetype KeptEnd(const QString& text, Span inserted, const Boundaries& boundaries, int maximum) {
+  // Each possible cut, after none of the inserted characters, after one, and so on.
+  Boundaries cuts{inserted.begin};
+  const auto firstEnd = std::upper_bound(boundaries.begin(), boundaries.end(), inserted.begin);
+  cuts.insert(cuts.end(), firstEnd, std::upper_bound(firstEnd, boundaries.end(), inserted.end));
+  const QString rest = text.mid(inserted.end);
+  const auto charactersWith = [&](int kept) {
+    return CharacterCount(text.left(cuts[kept]) + rest);
+  };
+  int kept = std::clamp(maximum - charactersWith(0), 0, static_cast<int>(cuts.size()) - 1);
+  // Characters can pair up differently across the cut (a flag is a pair of regional
+  // indicators), so the kept text is counted again.
+  while (kept > 0 && charactersWith(kept) > maximum) {
+    --kept;
+  }
+  return cuts[kept];
+}
+
 }  // namespace
 
 CharacterLimit::CharacterLimit(int maximum, const QString& current, QObject* parent)
@@ -59,28 +78,14 @@ QValidator::State CharacterLimit::validate(QString& text, int& cursor) const {
     return Acceptable;
   }
   const Span inserted = InsertedSpan(accepted_, text, cursor, boundaries);
-  // The ends of the inserted characters, in order.
-  const auto firstEnd = std::upper_bound(boundaries.begin(), boundaries.end(), inserted.begin);
-  const auto lastEnd = std::upper_bound(firstEnd, boundaries.end(), inserted.end);
-  const auto keptEnd = [&](int count) { return count == 0 ? inserted.begin : firstEnd[count - 1]; };
-  const auto keeping = [&](int count) {
-    return text.left(keptEnd(count)) + text.mid(inserted.end);
-  };
-
-  int fitting = std::clamp(maximum_ - CharacterCount(keeping(0)), 0,
-                           static_cast<int>(std::distance(firstEnd, lastEnd)));
-  // Characters can pair up differently across the cut (a flag is a pair of regional
-  // indicators), so the kept text is counted again.
-  while (fitting > 0 && CharacterCount(keeping(fitting)) > maximum_) {
-    --fitting;
-  }
-  const QString kept = keeping(fitting);
+  const qsizetype keptEnd = KeptEnd(text, inserted, boundaries, maximum_);
+  const QString kept = text.left(keptEnd) + text.mid(inserted.end);
   if (kept == accepted_) {
     // Nothing of it fits: QLineEdit takes its change back itself, keeping its undo history.
     return Invalid;
   }
   text = kept;
-  cursor = static_cast<int>(keptEnd(fitting));
+  cursor = static_cast<int>(keptEnd);
   accepted_ = text;
   return Acceptable;
 }
