@@ -73,7 +73,8 @@ CharacterLimit::CharacterLimit(int maximum, const QString& current, QObject* par
 
 QValidator::State CharacterLimit::validate(QString& text, int& cursor) const {
   const Boundaries boundaries = CharacterBoundaries(text);
-  if (Count(boundaries) <= maximum_) {
+  // A text accepted before stays so, even over a limit made smaller since.
+  if (text == accepted_ || Count(boundaries) <= maximum_) {
     accepted_ = text;
     return Acceptable;
   }
