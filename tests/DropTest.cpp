@@ -19,7 +19,7 @@ const QString kDropped = "429262";
 
 // Text dragged from another program onto a point of a widget, delivered as the window system
 // delivers it: the drag enters, moves to the point, and drops there.
-void DropText(QWidget* target, QPoint point, const QString& text) {
+void DropFromAnotherProgram(QWidget* target, QPoint point, const QString& text) {
   QMimeData data;
   data.setText(text);
   const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
@@ -74,7 +74,7 @@ class Drops : public GeneratorWindowTest {
       };
       const std::string atPoint = droppedAt(point);
       const std::string belowPoint = droppedAt(point + QPoint(0, 1));
-      DropText(viewport, point, kDropped);
+      DropFromAnotherProgram(viewport, point, kDropped);
       const std::string landed = window().RandomFld()->Text().ToStdString();
       ASSERT_EQ(landed, landed == belowPoint ? belowPoint : atPoint)
           << "dropped at " << point.x() << "," << point.y();
@@ -105,7 +105,7 @@ TEST_F(Drops, OnAFieldInsertAtThePointAsMuchAsItsLimitTakes) {
     for (const QPoint point : Grid(low, 3)) {
       window().LowFld()->SetText(fw::String(held.toStdString()));
       const int at = static_cast<QLineEdit*>(low)->cursorPositionAt(point);
-      DropText(low, point, dropped);
+      DropFromAnotherProgram(low, point, dropped);
       ASSERT_EQ(window().LowFld()->Text().ToStdString(),
                 QString(held).insert(at, dropped.left(fitting)).toStdString())
           << "dropped at " << point.x() << "," << point.y();
