@@ -375,14 +375,19 @@ TEST_F(TextFieldKeys, CommandChordsPassTheFilterAndPastingKeepsToTheLengthLimit)
 }
 
 TEST_F(TextFieldKeys, TheShorterOfLimitAndMaskLimitsTheText) {
-  const auto maxLength = [this] { return static_cast<QLineEdit*>(field->Widget())->maxLength(); };
-  EXPECT_EQ(maxLength(), 6);
+  const auto pasted = [this] {
+    field->SetText("");
+    QApplication::clipboard()->setText("1234567890");
+    QTest::keyClick(field->Widget(), Qt::Key_V, Qt::ControlModifier);
+    return field->Text();
+  };
+  EXPECT_EQ(pasted(), "123456");
   fw::SetProperties(*field, {{"MaximumCharactersAllowed", I{4}}});
-  EXPECT_EQ(maxLength(), 4);
+  EXPECT_EQ(pasted(), "1234");
   fw::SetProperties(*field, {{"MaximumCharactersAllowed", I{0}}});
-  EXPECT_EQ(maxLength(), 6);
+  EXPECT_EQ(pasted(), "123456");
   fw::SetProperties(*field, {{"ValidationMask", S("")}, {"MaximumCharactersAllowed", I{5}}});
-  EXPECT_EQ(maxLength(), 5);
+  EXPECT_EQ(pasted(), "12345");
 }
 
 TEST_F(TextFieldKeys, ReturnPressesTheDefaultButtonAndNeverReachesKeyDown) {

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStringList>
 
@@ -42,6 +43,9 @@ class EditMenu : public GeneratorWindowTest {
     return enabled;
   }
   void Choose(const QString& item) { ChooseWithMouse(OpenMenuWithMouse(Frame(), "Edit"), item); }
+  static std::string CopiedFormats() {
+    return QApplication::clipboard()->mimeData()->formats().join(' ').toStdString();
+  }
   void SelectAllOfField() {
     PressInWindow(Frame(), Qt::Key_Home);
     PressInWindow(Frame(), Qt::Key_End, Qt::ShiftModifier);
@@ -113,6 +117,22 @@ TEST_F(EditMenu, ShortcutsActOnTheFocusedFieldAndPastesMeetItsLimit) {
   SelectAllOfField();
   Choose("Paste");
   EXPECT_EQ(Text(window().repsFld()), "98765");
+}
+
+TEST_F(EditMenu, CopyGivesPlainTextOnlyFromTheOutputAreaAndFromAField) {
+  window().RandomFld()->SetText("12\r345\r6\r");
+  Click(window().RandomFld());
+  PressInWindow(Frame(), Qt::Key_A, Qt::ControlModifier);
+  Choose("Copy");
+  EXPECT_EQ(CopiedFormats(), "text/plain");
+  EXPECT_EQ(QApplication::clipboard()->text(), "12\n345\n6\n");
+
+  Click(window().LowFld());
+  TypeIntoWindow(Frame(), "1234");
+  SelectAllOfField();
+  Choose("Copy");
+  EXPECT_EQ(CopiedFormats(), "text/plain");
+  EXPECT_EQ(QApplication::clipboard()->text(), "1234");
 }
 
 TEST_F(EditMenu, EverythingIsDisabledWhenNoTextControlHasTheFocus) {

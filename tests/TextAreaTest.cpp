@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -120,6 +124,55 @@ TEST_F(TextAreaTest, TheWidgetCatchesUpBeforeTheUserEditsIt) {
   QTest::keyClick(&Editor(), Qt::Key_End, Qt::ControlModifier);
   QTest::keyClicks(&Editor(), "x");
   EXPECT_EQ(area->Text(), "1\r2\rx");
+}
+
+// The widget's visual lines of one paragraph, as the text each holds.
+std::vector<std::string> VisualLines(const QTextBlock& block) {
+  std::vector<std::string> lines;
+  const QString text = block.text();
+  const QTextLayout& layout = *block.layout();
+  for (int index = 0; index < layout.lineCount(); ++index) {
+    const QTextLine line = layout.lineAt(index);
+    lines.push_back(text.mid(line.textStart(), line.textLength()).toStdString());
+  }
+  return lines;
+}
+
+TEST_F(TextAreaTest, ALongLineWithoutBreaksIsTakenWholeWrappedToTheWidthAndTypingGoesOn) {
+  area->SetText("");
+  Activate();
+  area->SetFocus();
+  std::string digits;
+  for (int index = 0; index < 100000; ++index) {
+    digits += static_cast<char>('0' + index * 7 % 10);
+  }
+  QApplication::clipboard()->setText(QString::fromStdString(digits));
+  QTest::keyClick(&Editor(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(&Editor(), Qt::Key_5);
+  EXPECT_EQ(area->Text().View(), digits + "5");
+
+  const QTextBlock block = Editor().document()->firstBlock();
+  const std::vector<std::string> lines = VisualLines(block);
+  ASSERT_GT(lines.size(), 1000U);
+  EXPECT_EQ(std::accumulate(lines.begin(), lines.end(), std::string()), digits + "5");
+  const QFontMetrics metrics(Editor().font());
+  for (int index = 0; index + 1 < static_cast<int>(lines.size()); ++index) {
+    const QTextLine line = block.layout()->lineAt(index);
+    ASSERT_LE(line.naturalTextWidth(), Editor().viewport()->width()) << "line " << index;
+    ASSERT_GT(line.naturalTextWidth() + metrics.horizontalAdvance(QChar('8')), line.width())
+        << "line " << index << " was broken before it was full";
+  }
+}
+
+TEST_F(TextAreaTest, ValuesShowOnePerLineAndOnlyWhatDoesNotFitWraps) {
+  area->SetText("123456\r+1.234567\r-0.000001\r12 34\r123456789012345678901234567890\r");
+  area->FlushToWidget();
+  QTextBlock block = Editor().document()->firstBlock();
+  for (const char* value : {"123456", "+1.234567", "-0.000001", "12 34"}) {
+    EXPECT_EQ(VisualLines(block), std::vector<std::string>{value});
+    block = block.next();
+  }
+  EXPECT_GT(VisualLines(block).size(), 1U);
 }
 
 TEST_F(TextAreaTest, CopyingGivesOrdinaryLineEnds) {

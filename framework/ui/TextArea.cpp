@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/QtText.h"
+#include "framework/ui/TextAreaEditor.h"
 #include "framework/ui/WidgetStyle.h"
 
 namespace fw {
@@ -45,47 +45,7 @@ QString ShownText(std::string_view text) {
   return shown;
 }
 
-bool IsUserInput(const QEvent& event) {
-  switch (event.type()) {
-    case QEvent::KeyPress:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::ContextMenu:
-    case QEvent::Drop:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
-
-// The user must edit what the text holds, not a widget that still lags behind it.
-class TextArea::Editor : public QPlainTextEdit {
- public:
-  explicit Editor(TextArea& owner) : owner_(&owner) {}
-  void Detach() { owner_ = nullptr; }
-
- protected:
-  bool event(QEvent* event) override {
-    CatchUpBefore(*event);
-    return QPlainTextEdit::event(event);
-  }
-  bool viewportEvent(QEvent* event) override {
-    CatchUpBefore(*event);
-    return QPlainTextEdit::viewportEvent(event);
-  }
-
- private:
-  void CatchUpBefore(const QEvent& event) {
-    if (owner_ != nullptr && IsUserInput(event)) {
-      owner_->FlushToWidget();
-    }
-  }
-
-  TextArea* owner_;
-};
 
 ClassRecord* TextArea::Lookup() {
   static ClassRecord* record = [] {

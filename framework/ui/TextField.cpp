@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/ui/CharacterLimit.h"
 #include "framework/ui/Keys.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/WidgetStyle.h"
@@ -16,8 +17,8 @@
 namespace fw {
 namespace {
 
-// What QLineEdit allows when nothing limits it.
-constexpr int kUnlimitedLength = 32767;
+// QLineEdit holds at most this many UTF-16 units, and so no more characters.
+constexpr std::int64_t kMostCharacters = 32767;
 
 constexpr PropertySpec kTextFieldProperties[] = {
     {"Value", PropertyType::String, Apply<&TextField::SetText>},
@@ -81,7 +82,11 @@ String TextField::Text() const {
 }
 
 void TextField::SetText(const String& text) {
-  WidgetAs<QLineEdit>().setText(ToQString(text));
+  QLineEdit& edit = WidgetAs<QLineEdit>();
+  // The character limit is the field's only validator. It would refuse a text of which
+  // nothing fits rather than cut it; the program's text is cut as QLineEdit would cut it.
+  const auto* limit = static_cast<const CharacterLimit*>(edit.validator());
+  edit.setText(limit != nullptr ? limit->Leading(ToQString(text)) : ToQString(text));
 }
 
 void TextField::SetMaximumCharactersAllowed(std::int64_t maximum) {
@@ -163,14 +168,17 @@ bool TextField::HandleKey(const QKeyEvent& key) {
 }
 
 void TextField::ApplyLengthLimit() {
-  int limit = kUnlimitedLength;
-  if (maximumCharacters_ > 0) {
-    limit = static_cast<int>(std::min<std::int64_t>(limit, maximumCharacters_));
-  }
+  std::int64_t limit = maximumCharacters_;
   if (!validationMask_.IsEmpty()) {
-    limit = std::min(limit, static_cast<int>(ToQString(validationMask_).size()));
+    const std::int64_t maskLength = CharacterCount(ToQString(validationMask_));
+    limit = limit > 0 ? std::min(limit, maskLength) : maskLength;
   }
-  WidgetAs<QLineEdit>().setMaxLength(limit);
+  limit = std::min(limit, kMostCharacters);
+  QLineEdit& edit = WidgetAs<QLineEdit>();
+  const QValidator* previous = edit.validator();  // the limit made here before, if any
+  edit.setValidator(limit > 0 ? new CharacterLimit(static_cast<int>(limit), edit.text(), &edit)
+                              : nullptr);
+  delete previous;
 }
 
 }  // namespace fw
