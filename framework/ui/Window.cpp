@@ -673,6 +673,13 @@ void Window::Place() {
   frame_->adjustSize();
   QRect placed(QPoint(), frame_->frameGeometry().size());
   placed.moveCenter(area.center());
+  // A window taller or wider than the screen, as a large scale makes it, keeps its title bar
+  // and menu bar on the screen, where the user can reach them.
+  const QRect screen = QGuiApplication::primaryScreen() != nullptr
+                           ? QGuiApplication::primaryScreen()->availableGeometry()
+                           : area;
+  placed.moveTopLeft(
+      QPoint(std::max(placed.left(), screen.left()), std::max(placed.top(), screen.top())));
   frame_->move(placed.topLeft());
 }
 
