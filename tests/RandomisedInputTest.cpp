@@ -41,6 +41,7 @@
 #include "framework/ui/Window.h"
 #include "tests/DesktopInput.h"
 #include "tests/TestSupport.h"
+#include "windows/AboutWnd.h"
 #include "windows/Window1.h"
 
 namespace {
@@ -748,17 +749,26 @@ void RandomisedInput::UseContextMenu() {
   Activate(window().TopWidget());
 }
 
+bool AboutTimerIsSet() {
+  auto about = std::dynamic_pointer_cast<AboutWnd>(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+  return about != nullptr && about->Timer1()->RunMode() != 0;
+}
+
 // "About Sortivale", then the About window closed by a click or a key, or left to the generator
 // window's next activation.
 void RandomisedInput::ShowAbout() {
   const int ending = static_cast<int>(dice_.Below(3));
   trail_.Add(actionsRun_, std::string("About Sortivale, ") +
                               std::array{"closed by a click", "closed by a key", "left"}[ending]);
+  const bool itsTimerWasSet = AboutTimerIsSet();
   ChooseWithMouse(OpenMenuWithMouse(window().TopWidget(), QStringLiteral("Sortivale")),
                   QStringLiteral("About Sortivale"));
   std::shared_ptr<fw::Window> about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
   ASSERT_NE(about, nullptr);
-  EXPECT_TRUE(about->Visible()) << "the About window shows when asked for";
+  // A fresh About window's timer, set when the generator window's activation made it, may
+  // fire just then: the About window then goes, as it should.
+  const bool itsTimerFired = itsTimerWasSet && !AboutTimerIsSet();
+  EXPECT_TRUE(about->Visible() || itsTimerFired) << "the About window shows when asked for";
   if (ending == 0) {
     QTest::mouseClick(about->ClientWidget(), Qt::LeftButton, Qt::NoModifier,
                       RandomPointIn(about->ClientWidget()));
