@@ -7,25 +7,13 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 
-#include "app/Startup.h"
-#include "framework/runtime/Runtime.h"
+#include "bench/BenchWindow.h"
 #include "framework/ui/Alerts.h"
-#include "windows/Window1.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsFor(const std::function<void()>& work) {
-  const Clock::time_point start = Clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // The press is over for the user once the widget shows the last line.
 void ShowEverything(Window1& window) {
@@ -98,19 +86,7 @@ class RefuseMessageBoxes : public fw::AlertObserver {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  fw::RuntimeInit(argc, argv);
-  fw::RuntimePerformInitializers(ProgramInitializers());
-  EarlyStartup();
-  std::shared_ptr<Window1> window = ImplicitWindow1();
-  // The user's first activation completes the window's start; settle it before measuring.
-  for (int pass = 0; pass < 3; ++pass) {
-    QCoreApplication::processEvents();
-  }
-  QApplication::setActiveWindow(window->TopWidget());
-  QCoreApplication::processEvents();
+  std::shared_ptr<Window1> window = StartGeneratorWindow(argc, argv);
   RefuseMessageBoxes refuse;
 
   window->GBtn_Action(window->GBtn());
@@ -124,7 +100,5 @@ int main(int argc, char** argv) {
   getrusage(RUSAGE_SELF, &usage);
   std::printf("peak memory: %.1f MiB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
 
-  window.reset();
-  fw::RuntimePerformFinalizers();
-  return fw::RuntimeExit();
+  return EndProgram(window);
 }

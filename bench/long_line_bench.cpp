@@ -7,30 +7,11 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
-#include "app/Startup.h"
-#include "framework/runtime/Runtime.h"
-#include "windows/Window1.h"
+#include "bench/BenchWindow.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsFor(const std::function<void()>& work) {
-  const Clock::time_point start = Clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Layout and painting both happen on the way to an idle loop.
-void Settle() {
-  for (int pass = 0; pass < 3; ++pass) {
-    QCoreApplication::processEvents();
-  }
-}
 
 QString Digits(int length) {
   QString digits(length, QChar('0'));
@@ -66,22 +47,9 @@ void Measure(Window1& window, int length) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  fw::RuntimeInit(argc, argv);
-  fw::RuntimePerformInitializers(ProgramInitializers());
-  EarlyStartup();
-  std::shared_ptr<Window1> window = ImplicitWindow1();
-  Settle();
-  QApplication::setActiveWindow(window->TopWidget());
-  Settle();
-
+  std::shared_ptr<Window1> window = StartGeneratorWindow(argc, argv);
   for (int length : {10000, 100000, 300000}) {
     Measure(*window, length);
   }
-
-  window.reset();
-  fw::RuntimePerformFinalizers();
-  return fw::RuntimeExit();
+  return EndProgram(window);
 }
