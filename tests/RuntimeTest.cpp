@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Operations.h"
+#include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/WeakRef.h"
 #include "framework/ui/Alerts.h"
 #include "framework/ui/Window.h"
@@ -89,6 +93,22 @@ TEST(Runtime, WindowPropertyListErrorsNameTheEntry) {
   }
   EXPECT_THROW(fw::SetProperties(*window, {{"Type", std::int64_t{9}}}),
                fw::InvalidPropertyException);
+}
+
+// Posted handlers wait for the running one and then run in the order they were posted, also
+// after a handler that an exception of no runtime class has left.
+TEST(Runtime, PostedHandlersRunInOrderOnceNoHandlerIsRunning) {
+  ProgramRuntime runtime;
+  EXPECT_THROW(fw::RuntimeCallProgram([] { throw std::runtime_error("not the runtime's"); }),
+               std::runtime_error);
+  std::vector<std::string> order;
+  fw::RuntimeCallProgram([&order] {
+    fw::RuntimePostProgramCall([&order] { order.push_back("posted first"); });
+    fw::RuntimePostProgramCall([&order] { order.push_back("posted second"); });
+    order.push_back("running");
+  });
+  ProcessEvents();
+  EXPECT_EQ(order, (std::vector<std::string>{"running", "posted first", "posted second"}));
 }
 
 }  // namespace

@@ -68,10 +68,22 @@ void RunAfterHandlerWork() {
   }
 }
 
+// Counts a running handler, also when an exception that is no RuntimeException leaves it.
+class RunningHandler {
+ public:
+  RunningHandler() { ++Calls().handlersRunning; }
+  ~RunningHandler() { --Calls().handlersRunning; }
+  RunningHandler(const RunningHandler&) = delete;
+  RunningHandler& operator=(const RunningHandler&) = delete;
+};
+
 bool RunHandler(const std::function<void()>& call) {
-  ++Calls().handlersRunning;
-  const bool completed = detail::CallThroughExceptionHelper(call);
-  if (--Calls().handlersRunning == 0) {
+  bool completed = false;
+  {
+    const RunningHandler running;
+    completed = detail::CallThroughExceptionHelper(call);
+  }
+  if (Calls().handlersRunning == 0) {
     RunAfterHandlerWork();
     ScheduleRunOfPostedCalls();
   }
