@@ -220,6 +220,24 @@ TEST_F(AboutCommand, ComesBackAtOnceAfterAClickClosedIt) {
   }
 }
 
+// The timer of an About window the user closed is no longer its business once the generator
+// window shows: the About window shown since stays.
+TEST_F(AboutCommand, AClosedAboutWindowsTimerLeavesTheNextOneShown) {
+  ChooseAbout();
+  auto closed = fw::RuntimeCheckCast<AboutWnd>(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+  ASSERT_NE(closed, nullptr);
+  closed->Timer1()->SetPeriod(30);  // it fires soon, not in four seconds
+  QTest::mouseClick(closed->ClientWidget(), Qt::LeftButton, {}, QPoint(20, 20));
+  Activate(window().TopWidget());
+  ChooseAbout();
+  auto shown = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+  ASSERT_NE(shown, closed);
+  QTest::qWait(200);
+  EXPECT_EQ(closed->Timer1()->RunMode(), 0) << "its time has come";
+  EXPECT_TRUE(shown->Visible());
+  EXPECT_TRUE(shown->TopWidget()->isVisible());
+}
+
 TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabledWhenItsMenuOpens) {
   std::shared_ptr<fw::AppleMenuItem> item = AppleAboutSortivale();
   ASSERT_NE(item, nullptr);

@@ -79,6 +79,18 @@ TEST_F(TimerTest, AnArmedSingleShotTimerKeepsItsClosedWindowUntilItFires) {
   EXPECT_TRUE(closed.expired());
 }
 
+TEST_F(TimerTest, AClosedWindowsTimerEndsWithItWhileAnotherWindowShows) {
+  std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{20}}});
+  std::weak_ptr<fw::Window> closed = window;
+  std::shared_ptr<fw::Window> shown = BuildWindow(WindowRecord());
+  window->Close();
+  window.reset();
+  EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.expired(); }, kPatienceMs));
+  EXPECT_TRUE(closed.expired());
+  EXPECT_EQ(log->entries, std::vector<std::string>{});
+  shown->Close();
+}
+
 TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
   std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{60000}}});
   window->Close();

@@ -12,6 +12,7 @@
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
 #include "framework/runtime/ProgramCalls.h"
+#include "framework/ui/Window.h"
 
 namespace fw {
 namespace {
@@ -125,7 +126,9 @@ void Timer::PostFiring() {
     if (auto self = weakSelf.lock()) {
       auto& timer = static_cast<Timer&>(*self);
       timer.firingPosted_ = false;
-      if (timer.runMode_ != kOff) {
+      if (timer.OutlivedItsWindow()) {
+        timer.SetRunMode(kOff);
+      } else if (timer.runMode_ != kOff) {
         timer.CallAction();
       }
     }
@@ -150,6 +153,23 @@ void Timer::Arm() {
   if (runMode_ == kSingle) {
     PendingTimers().push_back({std::static_pointer_cast<Timer>(shared_from_this()), OwnerWindow()});
   }
+}
+
+// A closed window's timer is kept to lead the program on, as from a splash window the user
+// closed before its time. Once another of the program's windows shows, it ends with its
+// window: its handler could only disturb what the user now sees, such as a window of the same
+// class shown since.
+bool Timer::OutlivedItsWindow() const {
+  const std::shared_ptr<Window> window = OwnerWindow();
+  if (window == nullptr || !window->IsClosed()) {
+    return false;
+  }
+  for (std::int64_t index = 0; index < LiveWindowCount(); ++index) {
+    if (WindowAtIndex(index)->Visible()) {
+      return true;
+    }
+  }
+  return false;
 }
 
 namespace detail {

@@ -9,7 +9,8 @@ namespace fw {
 
 // Raises Action after each period: once (RunMode 1) or again and again (RunMode 2); RunMode 0
 // is off. An armed single-shot timer stays alive, and keeps its window alive, until it fires,
-// even when the window has closed.
+// even when the window has closed; it then raises Action only while none of the program's
+// windows shows.
 class Timer : public Control {
  public:
   static ClassRecord* Lookup();
@@ -34,6 +35,7 @@ class Timer : public Control {
   class Clock;
   void Arm();
   void PostFiring();
+  bool OutlivedItsWindow() const;
 
   std::unique_ptr<Clock> clock_;
   std::int64_t runMode_ = 0;
