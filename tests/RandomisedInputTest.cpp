@@ -74,17 +74,22 @@ class Dice {
   }
   // An index into `weights`, each as likely as its weight.
   std::size_t Weighted(std::initializer_list<int> weights) {
+    return Weighted(weights, [](int weight) { return weight; });
+  }
+  // An index into `choices`, each as likely as the weight `weightOf` gives it.
+  template <class Choices, class WeightOf>
+  std::size_t Weighted(const Choices& choices, WeightOf weightOf) {
     int total = 0;
-    for (int weight : weights) {
-      total += weight;
+    for (const auto& choice : choices) {
+      total += weightOf(choice);
     }
     auto roll = static_cast<int>(Below(static_cast<std::uint64_t>(total)));
     std::size_t index = 0;
-    for (int weight : weights) {
-      if (roll < weight) {
+    for (const auto& choice : choices) {
+      if (roll < weightOf(choice)) {
         break;
       }
-      roll -= weight;
+      roll -= weightOf(choice);
       ++index;
     }
     return index;
@@ -450,6 +455,7 @@ class RandomisedInput : public GeneratorWindowTest {
   void MovePointer();
   void UseEditMenu();
   void ClickButton(const std::shared_ptr<fw::RectControl>& button, const char* name);
+  void ClickDistribution();
   void PressCalculate(bool withReturn);
   void Drop();
   void CommitInputMethodText();
@@ -517,40 +523,37 @@ void RandomisedInput::Run() {
 }
 
 void RandomisedInput::RunAction() {
-  switch (dice_.Weighted({30, 12, 10, 10, 2, 4, 3, 5, 2, 14, 6, 4, 3, 2, 1, 3})) {
-    case 0:
-      return TypeKey();
-    case 1:
-      return TypeValue();
-    case 2:
-      return Paste();
-    case 3:
-      return ClickSomewhere();
-    case 4:
-      return DoubleClickText();
-    case 5:
-      return MovePointer();
-    case 6:
-      return UseEditMenu();
-    case 7:
-      return dice_.Percent(50) ? ClickButton(window().UBtn(), "Uniform")
-                               : ClickButton(window().GBtn(), "Gaussian");
-    case 8:
-      return ClickButton(window().ClearBtn(), "Clear");
-    case 9:
-      return PressCalculate(false);
-    case 10:
-      return PressCalculate(true);
-    case 11:
-      return Drop();
-    case 12:
-      return CommitInputMethodText();
-    case 13:
-      return UseContextMenu();
-    case 14:
-      return ShowAbout();
-    default:
-      return ClickInOneBatch();
+  // Each action with how often it comes, against the others.
+  struct Action {
+    int weight;
+    void (*run)(RandomisedInput&);
+  };
+  static constexpr Action kActions[] = {
+      {30, [](RandomisedInput& run) { run.TypeKey(); }},
+      {12, [](RandomisedInput& run) { run.TypeValue(); }},
+      {10, [](RandomisedInput& run) { run.Paste(); }},
+      {10, [](RandomisedInput& run) { run.ClickSomewhere(); }},
+      {2, [](RandomisedInput& run) { run.DoubleClickText(); }},
+      {4, [](RandomisedInput& run) { run.MovePointer(); }},
+      {3, [](RandomisedInput& run) { run.UseEditMenu(); }},
+      {5, [](RandomisedInput& run) { run.ClickDistribution(); }},
+      {2, [](RandomisedInput& run) { run.ClickButton(run.window().ClearBtn(), "Clear"); }},
+      {14, [](RandomisedInput& run) { run.PressCalculate(false); }},
+      {6, [](RandomisedInput& run) { run.PressCalculate(true); }},
+      {4, [](RandomisedInput& run) { run.Drop(); }},
+      {3, [](RandomisedInput& run) { run.CommitInputMethodText(); }},
+      {2, [](RandomisedInput& run) { run.UseContextMenu(); }},
+      {1, [](RandomisedInput& run) { run.ShowAbout(); }},
+      {3, [](RandomisedInput& run) { run.ClickInOneBatch(); }},
+  };
+  kActions[dice_.Weighted(kActions, [](const Action& action) { return action.weight; })].run(*this);
+}
+
+void RandomisedInput::ClickDistribution() {
+  if (dice_.Percent(50)) {
+    ClickButton(window().UBtn(), "Uniform");
+  } else {
+    ClickButton(window().GBtn(), "Gaussian");
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/UserAction.h"
 
 namespace fw {
 namespace {
@@ -22,24 +23,6 @@ struct ProgramCalls {
 ProgramCalls& Calls() {
   static ProgramCalls calls;
   return calls;
-}
-
-// The events by which the user acts; what they do may depend on what a posted handler does.
-bool IsUserAction(QEvent::Type type) {
-  switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-    case QEvent::Wheel:
-    case QEvent::InputMethod:
-    case QEvent::ContextMenu:
-    case QEvent::DragEnter:
-    case QEvent::Drop:
-      return true;
-    default:
-      return false;
-  }
 }
 
 void RunPostedCalls();
@@ -108,7 +91,7 @@ class UserActionGate : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (IsUserAction(event->type()) && !Calls().posted.empty()) {
+    if (IsUserAction(*event) && !Calls().posted.empty()) {
       RunPostedCalls();
     }
     return false;

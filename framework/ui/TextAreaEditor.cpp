@@ -7,25 +7,9 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include "framework/runtime/UserAction.h"
+
 namespace fw {
-namespace {
-
-bool IsUserInput(const QEvent& event) {
-  switch (event.type()) {
-    case QEvent::KeyPress:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::ContextMenu:
-    case QEvent::Drop:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
-
 // Breaking lines at word boundaries where it can, Qt's line breaker works through the rest of
 // a paragraph that has none for every line it makes: a pasted line of 100,000 digits took
 // seconds, growing with the square of its length. Breaking anywhere, it takes milliseconds
@@ -95,7 +79,7 @@ void TextArea::Editor::RedrawFrameInside() {
 }
 
 void TextArea::Editor::CatchUpBefore(const QEvent& event) {
-  if (owner_ != nullptr && IsUserInput(event)) {
+  if (owner_ != nullptr && IsUserAction(event)) {
     owner_->FlushToWidget();
   }
 }
