@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "framework/runtime/Application.h"
+#include "framework/application/Application.h"
 
 // The application class: the framework's Application with nothing of its own to handle.
 class Sortivale : public fw::Application {

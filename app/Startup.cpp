@@ -5,10 +5,11 @@
 #include "app/FileTypes.h"
 #include "app/Menu.h"
 #include "app/Sortivale.h"
-#include "app/Texts.h"
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/Cast.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/ui/HiDPISupport.h"
 #include "windows/AboutWnd.h"
+#include "windows/Texts.h"
 #include "windows/Window1.h"
 
 namespace {

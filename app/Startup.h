@@ -3,7 +3,7 @@
 #include <exception>
 #include <span>
 
-#include "framework/runtime/Runtime.h"
+#include "framework/application/StartAndExit.h"
 
 // The program's static initialisers, in the order the runtime runs them after its own.
 std::span<const fw::StaticInitializer> ProgramInitializers();

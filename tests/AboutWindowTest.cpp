@@ -1,13 +1,15 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
 
 #include "app/AboutCommand.h"
 #include "app/Sortivale.h"
 #include "app/Startup.h"
-#include "framework/runtime/Application.h"
+#include "framework/application/Application.h"
 #include "framework/runtime/Cast.h"
 #include "framework/ui/Control.h"
+#include "framework/ui/LiveWindows.h"
 #include "resources/Pictures.h"
 #include "tests/DesktopInput.h"
 #include "tests/TestSupport.h"
@@ -36,11 +38,10 @@ class Splash : public ::testing::Test {
     return QTest::qWaitFor([] { return LiveGenerator() != nullptr; }, 10000);
   }
   static int GeneratorWindows() {
-    int count = 0;
-    for (std::int64_t index = 0; index < fw::LiveWindowCount(); ++index) {
-      count += fw::WindowAtIndex(index)->Record().Name() == "Window1.Window1";
-    }
-    return count;
+    const auto windows = fw::LiveWindows();
+    return static_cast<int>(std::count_if(windows.begin(), windows.end(), [](const auto& window) {
+      return window->Record().Name() == "Window1.Window1";
+    }));
   }
 
   ProgramRuntime runtime_;

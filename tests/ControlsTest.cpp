@@ -16,7 +16,7 @@
 #include <string_view>
 #include <utility>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/GroupBox.h"
 #include "framework/ui/Label.h"

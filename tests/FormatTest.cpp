@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/ui/Control.h"
+#include "framework/ui/LiveWindows.h"
 #include "resources/Pictures.h"
 #include "tests/TestSupport.h"
 #include "windows/AboutWnd.h"

@@ -10,13 +10,15 @@
 #include <vector>
 
 #include "app/Menu.h"
-#include "framework/runtime/Application.h"
+#include "framework/application/Application.h"
+#include "framework/application/StartAndExit.h"
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Delegate.h"
-#include "framework/runtime/Exceptions.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/MethodCall.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/PropertyList.h"
 #include "framework/ui/Window.h"

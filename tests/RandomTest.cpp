@@ -8,8 +8,8 @@
 #include <limits>
 #include <set>
 
+#include "framework/base/Exceptions.h"
 #include "framework/random/System.h"
-#include "framework/runtime/Exceptions.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ TEST(SystemRandomTest, SharedUntilReleased) {
   const auto first = fw::System::Random();
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(fw::System::Random(), first);
-  fw::detail::ReleaseRandom();
+  fw::lifecycle::ReleaseRandom();
   const auto second = fw::System::Random();
   ASSERT_NE(second, nullptr);
   EXPECT_NE(second, first);

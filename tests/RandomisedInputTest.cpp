@@ -35,9 +35,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/text/Conversions.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/Window.h"
 #include "tests/DesktopInput.h"
 #include "tests/TestSupport.h"

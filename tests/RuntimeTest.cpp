@@ -5,10 +5,10 @@
 #include <thread>
 #include <vector>
 
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Delegate.h"
-#include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Operations.h"
 #include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/WeakRef.h"

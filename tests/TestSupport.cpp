@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "app/Startup.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/application/StartAndExit.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/Picture.h"
 #include "windows/Window1.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Timer.h"
@@ -97,7 +97,7 @@ TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
   window.reset();
   ProcessEvents();
   ASSERT_FALSE(timer.expired());
-  fw::detail::ReleasePendingTimers();
+  fw::lifecycle::ReleasePendingTimers();
   EXPECT_TRUE(timer.expired());
 }
 

@@ -1,8 +1,8 @@
-#include "app/Texts.h"
 #include "resources/Pictures.h"
 #include "windows/AboutWnd.h"
 #include "windows/ControlCreation.h"
 #include "windows/LayoutValues.h"
+#include "windows/Texts.h"
 
 using namespace layout;
 

@@ -1,8 +1,8 @@
-#include "app/Texts.h"
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Alerts.h"
 #include "windows/AboutWnd.h"
+#include "windows/Texts.h"
 #include "windows/Window1.h"
 
 void Window1::Event_Open() {

@@ -1,10 +1,10 @@
 #include <array>
 
-#include "app/Texts.h"
 #include "framework/runtime/Cast.h"
 #include "resources/Pictures.h"
 #include "windows/ControlCreation.h"
 #include "windows/LayoutValues.h"
+#include "windows/Texts.h"
 #include "windows/Window1.h"
 
 using namespace layout;

@@ -7,6 +7,7 @@
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Operations.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/Window.h"
 
 // What the program's window classes share in building their records and their accessors.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace fw {
 namespace {

@@ -19,7 +19,7 @@ std::shared_ptr<fw::Random> System::Random() {
   return sharedRandom;
 }
 
-void detail::ReleaseRandom() {
+void lifecycle::ReleaseRandom() {
   const std::lock_guard lock(sharedRandomMutex);
   sharedRandom.reset();
 }

@@ -11,10 +11,10 @@ std::shared_ptr<fw::Random> Random();
 
 }  // namespace fw::System
 
-namespace fw::detail {
+namespace fw::lifecycle {
 
 // Forgets the shared random number source, so the next start-up in this process makes a
 // fresh one. Holders of the old one keep it alive.
 void ReleaseRandom();
 
-}  // namespace fw::detail
+}  // namespace fw::lifecycle

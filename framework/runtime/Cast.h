@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/ClassRecord.h"
-#include "framework/runtime/Exceptions.h"
 
 namespace fw {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <memory>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace fw {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/Object.h"
 
 namespace fw {

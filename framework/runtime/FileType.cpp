@@ -84,7 +84,7 @@ bool IsFileTypeRegistered(const String& name) {
   return std::find(standing.begin(), standing.end(), name) != standing.end();
 }
 
-void detail::ForgetFileTypeRegistrations() {
+void lifecycle::ForgetFileTypeRegistrations() {
   FileTypeRegistry() = Registry();
 }
 

@@ -61,10 +61,10 @@ struct FileTypeRegistration {
 const std::vector<FileTypeRegistration>& RegisteredFileTypes();
 bool IsFileTypeRegistered(const String& name);
 
-namespace detail {
+namespace lifecycle {
 // Forgets the run's registrations, so the next start-up in this process begins with none; the
 // runtime calls it when the run ends.
 void ForgetFileTypeRegistrations();
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace fw {
 namespace {
@@ -15,10 +15,10 @@ void CheckMainThread() {
   }
 }
 
-namespace detail {
+namespace lifecycle {
 void RememberMainThread() {
   mainThread = std::this_thread::get_id();
 }
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

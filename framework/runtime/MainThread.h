@@ -5,7 +5,7 @@ namespace fw {
 // Raises ThreadAccessingUIException unless called on the thread that initialised the runtime.
 void CheckMainThread();
 
-namespace detail {
+namespace lifecycle {
 void RememberMainThread();
 }
 

@@ -1,7 +1,7 @@
 #include "framework/runtime/Object.h"
 
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/ClassRecord.h"
-#include "framework/runtime/Exceptions.h"
 
 namespace fw {
 namespace {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace fw {
 namespace {

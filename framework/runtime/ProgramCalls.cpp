@@ -64,7 +64,7 @@ bool RunHandler(const std::function<void()>& call) {
   bool completed = false;
   {
     const RunningHandler running;
-    completed = detail::CallThroughExceptionHelper(call);
+    completed = CallThroughExceptionHelper(call);
   }
   if (Calls().handlersRunning == 0) {
     RunAfterHandlerWork();
@@ -130,13 +130,13 @@ void RuntimeAfterHandler(std::function<void()> work) {
   }
 }
 
-namespace detail {
+namespace lifecycle {
 
 void ForgetPostedProgramCalls() {
   std::deque<std::function<void()>> forgotten;
   forgotten.swap(Calls().posted);
 }
 
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

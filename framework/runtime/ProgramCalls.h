@@ -23,9 +23,9 @@ void RuntimePostProgramCall(std::function<void()> call);
 // Runs work once the running handler has returned; at once when none is running.
 void RuntimeAfterHandler(std::function<void()> work);
 
-namespace detail {
+namespace lifecycle {
 // Drops the calls still posted: the run is over.
 void ForgetPostedProgramCalls();
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
-#include <span>
 
 namespace fw {
 
@@ -12,23 +11,10 @@ using StaticInitializer = void (*)();
 // none; any other exception passes on.
 using ExceptionHelper = std::exception_ptr (*)(void (*function)(void*), void* argument);
 
-// Start and exit, in the order the program's entry point calls them.
-void RuntimeInit(int& argc, char** argv);
-void RuntimePerformInitializers(std::span<const StaticInitializer> programInitializers);
-void RuntimePerformFinalizers();
-int RuntimeExit();
-
 void RuntimeSetExceptionHelper(ExceptionHelper helper);
-void RunFrameworkInitialization(void (*lateStartup)());
-// The event loop. A RuntimeException that escaped a handler ended it and is raised again here.
-void RuntimeRun();
-// Reports an exception that nothing caught and makes the run's exit result non-zero.
-void UnhandledException(const std::exception_ptr& exception);
-
-void SetSupportsHiDPI(bool supported);
-bool RuntimeSupportsHiDPI();
-void RuntimeInitExternalClasses();
-void InitPluginEntrypoints();
+// Runs program code through the exception helper. A RuntimeException that escapes ends the
+// loop; the caller gets back whether the call completed.
+bool CallThroughExceptionHelper(const std::function<void()>& call);
 
 // Ends the event loop with that exit code; the calling handler returns normally.
 void Quit(std::int64_t exitCode = 0);
@@ -37,17 +23,22 @@ void RuntimeBackgroundTask();
 // True while the yield point lets events through, inside a handler that is still running.
 bool RuntimeInBackgroundTask();
 
-// Whether a real display is in use (not the headless test platform).
-bool RuntimeHasRealDisplay();
-
 // Releases a program-held value when the run ends, after the windows are gone and before the
 // application object is. Registered in first-use order and released in reverse.
 void RuntimeAddFinalizer(std::function<void()> release);
 
-namespace detail {
-// Runs program code through the exception helper. A RuntimeException that escapes ends the
-// loop; the caller gets back whether the call completed.
-bool CallThroughExceptionHelper(const std::function<void()>& call);
-}  // namespace detail
+// Called only by the program's start-up and exit, which know the order of the whole run.
+namespace lifecycle {
+// A process may start the runtime more than once (the tests do): each run begins with no quit
+// asked for and no exception escaped. Finalisers registered before the start stay: they still
+// run at this run's end.
+void StartFreshRun();
+// Raises the RuntimeException that escaped a handler and ended the loop, if one did.
+void RaiseEscapedException();
+bool QuitRequested();
+// The exit code the program asked for with Quit; 0 when it did not.
+int QuitCode();
+void RunProgramFinalizers();
+}  // namespace lifecycle
 
 }  // namespace fw

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 
 namespace fw {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/HiDPISupport.h"
 #include "framework/ui/Picture.h"
 
 namespace fw {

@@ -28,6 +28,9 @@ class Control : public Object, public EventSource, public Configurable {
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
   // Called by the window when it registers the control under a name.
   virtual void AttachToWindow(const std::shared_ptr<Window>& window, const String& name);
+  // Asked by the window when Return or Enter reaches it: a control that is its window's
+  // default button pushes itself and answers true.
+  virtual bool PressIfDefault() { return false; }
 
  private:
   friend class Window;

@@ -16,6 +16,7 @@
 #include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/EditCommands.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/Window.h"
@@ -64,16 +65,8 @@ std::optional<EditCommand> EditCommandOf(const MenuItem& item) {
   return EditCommandNamed(item.Name().View());
 }
 
-std::vector<std::shared_ptr<Window>> LiveWindowList() {
-  std::vector<std::shared_ptr<Window>> windows;
-  for (std::int64_t index = 0; index < LiveWindowCount(); ++index) {
-    windows.push_back(WindowAtIndex(index));
-  }
-  return windows;
-}
-
 bool AnyWindowHandles(const MenuItem& item) {
-  const auto windows = LiveWindowList();
+  const auto windows = LiveWindows();
   return std::any_of(windows.begin(), windows.end(), [&item](const auto& window) {
     return window->HasMenuHandler(item.Name().View());
   });
@@ -82,7 +75,7 @@ bool AnyWindowHandles(const MenuItem& item) {
 // Quits the way closing every window would: the windows' Close handlers run first, and one
 // of them may already have quit; quitting again with the same code changes nothing.
 void QuitProgram() {
-  for (const auto& window : LiveWindowList()) {
+  for (const auto& window : LiveWindows()) {
     window->Close();
   }
   Quit(0);
@@ -272,7 +265,7 @@ class MenuBarWidget : public QMenuBar {
   // This window's handler first, then the active window's, then any live window's.
   bool RunHandler(const MenuItem& item) const {
     std::vector<std::shared_ptr<Window>> candidates = {OwnerWindow(), ActiveWindow()};
-    for (auto& window : LiveWindowList()) {
+    for (auto& window : LiveWindows()) {
       candidates.push_back(std::move(window));
     }
     const std::string_view name = item.Name().View();
@@ -282,7 +275,7 @@ class MenuBarWidget : public QMenuBar {
   }
 
   std::shared_ptr<Window> OwnerWindow() const {
-    for (auto& window : LiveWindowList()) {
+    for (auto& window : LiveWindows()) {
       if (window->TopWidget() == frame_) {
         return window;
       }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/ClassRecord.h"
-#include "framework/runtime/Exceptions.h"
 
 namespace fw {
 namespace {

@@ -86,6 +86,14 @@ void PushButton::Push() {
   RaiseEvent("Action", arguments);
 }
 
+bool PushButton::PressIfDefault() {
+  if (!default_ || !Visible()) {
+    return false;
+  }
+  Push();
+  return true;
+}
+
 bool PushButton::HandleWidgetEvent(QEvent& event) {
   // The key reaches the button only while it has the focus: the user chose this one with Tab.
   if (event.type() == QEvent::KeyPress && IsReturnKey(static_cast<const QKeyEvent&>(event))) {

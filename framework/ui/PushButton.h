@@ -24,6 +24,7 @@ class PushButton : public RectControl {
  protected:
   const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocusOnClick() const override { return false; }
+  bool PressIfDefault() override;
   bool HandleWidgetEvent(QEvent& event) override;
 
  private:

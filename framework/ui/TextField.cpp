@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/ui/CharacterLimit.h"
 #include "framework/ui/Keys.h"
 #include "framework/ui/QtText.h"

@@ -7,11 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
 #include "framework/runtime/ProgramCalls.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/Window.h"
 
 namespace fw {
@@ -164,21 +165,18 @@ bool Timer::OutlivedItsWindow() const {
   if (window == nullptr || !window->IsClosed()) {
     return false;
   }
-  for (std::int64_t index = 0; index < LiveWindowCount(); ++index) {
-    if (WindowAtIndex(index)->Visible()) {
-      return true;
-    }
-  }
-  return false;
+  const auto windows = LiveWindows();
+  return std::any_of(windows.begin(), windows.end(),
+                     [](const auto& live) { return live->Visible(); });
 }
 
-namespace detail {
+namespace lifecycle {
 
 void ReleasePendingTimers() {
   std::vector<PendingTimer> released;
   released.swap(PendingTimers());
 }
 
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

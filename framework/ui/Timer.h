@@ -43,9 +43,9 @@ class Timer : public Control {
   bool firingPosted_ = false;
 };
 
-namespace detail {
+namespace lifecycle {
 // Lets go of the single-shot timers still waiting to fire; the runtime calls it at the end.
 void ReleasePendingTimers();
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

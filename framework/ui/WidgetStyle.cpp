@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/base/Exceptions.h"
 #include "framework/ui/QtText.h"
 
 namespace fw {

@@ -1,11 +1,7 @@
 #include "framework/ui/Window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -13,18 +9,15 @@
 #include <string>
 #include <utility>
 
-#include "framework/runtime/Application.h"
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/MainThread.h"
-#include "framework/runtime/MethodBinding.h"
-#include "framework/runtime/Operations.h"
 #include "framework/runtime/ProgramCalls.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/ApplicationMenuBar.h"
 #include "framework/ui/Control.h"
-#include "framework/ui/Keys.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuBarView.h"
-#include "framework/ui/PushButton.h"
 #include "framework/ui/QtText.h"
+#include "framework/ui/WindowFrame.h"
 
 namespace fw {
 namespace {
@@ -42,16 +35,6 @@ enum WindowLocation : std::int64_t {
   kPlacedBySystem = 1,
   kCentredOnActiveWindow = 2,
 };
-
-std::vector<std::shared_ptr<Window>>& LiveWindows() {
-  static std::vector<std::shared_ptr<Window>> windows;
-  return windows;
-}
-
-void Forget(const Window* window) {
-  auto& windows = LiveWindows();
-  std::erase_if(windows, [window](const auto& live) { return live.get() == window; });
-}
 
 // A control that takes part in the pane-child protocol learns its window and its index.
 void TellPaneChild(Object& control, const std::shared_ptr<Window>& window, std::int64_t index) {
@@ -93,190 +76,7 @@ constexpr PropertySpec kWindowProperties[] = {
     {"LiveResize", PropertyType::Boolean, nullptr},
 };
 
-// From the method table: the handler is the window's own method of the given name.
-Value AddMenuHandlerByMethodName(Object& object, Arguments arguments) {
-  auto& window = RuntimeCheckCast<Window>(object);
-  const String method = FromValue<String>(arguments[1]);
-  window.AddMenuHandler(
-      FromValue<String>(arguments[0]),
-      RuntimeCreateDelegate(window.Record().FindMethod(method.View()), window.shared_from_this()));
-  return Value();
-}
-
-Window& Self(Object& object) {
-  return RuntimeCheckCast<Window>(object);
-}
-
-Method IgnoringArguments(void (Window::*method)()) {
-  return [method](Object& object, Arguments) {
-    (Self(object).*method)();
-    return Value();
-  };
-}
-
-// Operations Qt's widget does as it is.
-Method OnTopWidget(void (QWidget::*method)()) {
-  return [method](Object& object, Arguments) {
-    (NotNil(Self(object).TopWidget())->*method)();
-    return Value();
-  };
-}
-
-Value ItSelf(Object& object, Arguments) {
-  return Value(object.shared_from_this());
-}
-
-void AddWindowOperations(ClassRecord& made) {
-  AddOperations(
-      made,
-      {
-          {"AcceptFileDrop", "(String)", {}},
-          {"AcceptMacDataDrop", "(String)", {}},
-          {"AcceptPictureDrop", "()", {}},
-          {"AcceptRawDataDrop", "(String)", {}},
-          {"AcceptTextDrop", "()", {}},
-          {"BitmapForCaching", "(Int64, Int64) -> Picture", {}},
-          {"Close", "()", BindMethod(&Window::Close)},
-          {"Constructor", "()", BindMethod(&Window::Constructor)},
-          {"Control", "(Int64) -> Control", BindMethod(&Window::ControlAt)},
-          {"Controls", "() -> Int64", BindMethod(&Window::ControlCount)},
-          {"DrawInto", "(Graphics, Int64, Int64)", {}},
-          {"FocusNext", "()", IgnoringArguments(&Window::FocusNext)},
-          {"FocusPrevious", "()", IgnoringArguments(&Window::FocusPrevious)},
-          {"Hide", "()", BindMethod(&Window::Hide)},
-          {"Invalidate", "(Boolean)", OnTopWidget(&QWidget::update)},
-          {"Invalidate", "(Int64, Int64, Int64, Int64, Boolean)", OnTopWidget(&QWidget::update)},
-          {"Maximize", "()", OnTopWidget(&QWidget::showMaximized)},
-          {"Minimize", "()", OnTopWidget(&QWidget::showMinimized)},
-          {"Operator_Convert", "() -> String", {}},
-          {"Refresh", "(Boolean)", OnTopWidget(&QWidget::repaint)},
-          {"RefreshRect", "(Int64, Int64, Int64, Int64, Boolean)", OnTopWidget(&QWidget::repaint)},
-          {"Restore", "()", OnTopWidget(&QWidget::showNormal)},
-          {"SetFocus", "()", OnTopWidget(&QWidget::activateWindow)},
-          {"Show", "()", BindMethod(&Window::Show)},
-          {"ShowModal", "()", {}},
-          {"ShowModalWithin", "(Window)", {}},
-          {"ShowWithin", "(Window)", {}},
-          {"TrueWindow", "() -> Window", ItSelf},
-          {"UpdateNow", "()", OnTopWidget(&QWidget::repaint)},
-          {"Window", "() -> Window", ItSelf},
-          {"_AddControl", "(String, Control)", BindMethod(&Window::AddControl)},
-          {"_AddMenuHandler", "(String, String)", AddMenuHandlerByMethodName},
-          {"_ControlByName", "(String) -> Control", BindMethod(&Window::ControlByName)},
-          {"_ControlByNameIndex", "(String, Int64) -> Control", {}},
-          {"_DependencyList", "() -> Object()", {}},
-          {"_Move", "(Int64, Int64)", {}},
-          {"__New", "(String) -> Object", BindMethod(&Window::NewByClassName)},
-      });
-}
-
-void AddWindowEvents(ClassRecord& made) {
-  for (const char* event : {"Activate",
-                            "AddMenuHandlers",
-                            "CancelClose",
-                            "Close",
-                            "ContentsChanged",
-                            "ConstructContextualMenu",
-                            "ContextualMenuAction",
-                            "CreateControls",
-                            "Deactivate",
-                            "DragEnter",
-                            "DragExit",
-                            "DragOver",
-                            "DropObject",
-                            "EnableMenuItems",
-                            "KeyDown",
-                            "KeyUp",
-                            "Layout",
-                            "Maximize",
-                            "Minimize",
-                            "MouseDown",
-                            "MouseDrag",
-                            "MouseEnter",
-                            "MouseExit",
-                            "MouseMove",
-                            "MouseUp",
-                            "MouseWheel",
-                            "Moved",
-                            "Open",
-                            "Paint",
-                            "Resized",
-                            "Resizing",
-                            "Restore"}) {
-    made.AddEvent(event);
-  }
-}
-
 }  // namespace
-
-// The top-level Qt widget: hands the window events of Qt to the window's class. It never
-// takes the keyboard focus itself, so a click on the window's background leaves the focus in
-// the control that has it; with no control focused, keys still come here.
-class Window::Frame : public QWidget {
- public:
-  explicit Frame(Window& window) : window_(&window) {}
-  using QWidget::focusNextChild;
-  using QWidget::focusPreviousChild;
-
-  // The window is gone; the frame only waits for its deferred deletion.
-  void Detach() { window_ = nullptr; }
-
- protected:
-  bool event(QEvent* event) override {
-    if (window_ != nullptr && event->type() == QEvent::WindowActivate) {
-      PostActivate();
-    }
-    return QWidget::event(event);
-  }
-
-  // Activate runs after the handlers posted before it, and only when the window is still the
-  // active one then: a window handed the activation for a moment, as another one shows, has
-  // not become the user's window again.
-  void PostActivate() {
-    RuntimePostProgramCall([weakWindow = window_->weak_from_this(), frame = QPointer(this)] {
-      auto window = weakWindow.lock();
-      if (window != nullptr && frame != nullptr && frame->isActiveWindow()) {
-        static_cast<Window&>(*window).RaiseEvent("Activate");
-      }
-    });
-  }
-
-  void closeEvent(QCloseEvent* event) override {
-    event->ignore();
-    if (window_ != nullptr) {
-      RuntimePostProgramCall([weakWindow = window_->weak_from_this()] {
-        if (auto window = weakWindow.lock()) {
-          static_cast<Window&>(*window).Close();
-        }
-      });
-    }
-  }
-
-  void keyPressEvent(QKeyEvent* event) override {
-    if (window_ == nullptr) {
-      return;
-    }
-    if (IsReturnKey(*event) && window_->PressDefaultButton()) {
-      return;
-    }
-    const Value key[] = {Value(FromQString(event->text()))};
-    if (window_->RaiseEventFromLoop("KeyDown", key) != Value(true)) {
-      QWidget::keyPressEvent(event);
-    }
-  }
-
-  void mousePressEvent(QMouseEvent* event) override {
-    if (window_ == nullptr) {
-      return;
-    }
-    const QPoint inClient = window_->client_->mapFrom(this, event->position().toPoint());
-    const Value position[] = {Value(std::int64_t{inClient.x()}), Value(std::int64_t{inClient.y()})};
-    window_->RaiseEventFromLoop("MouseDown", position);
-  }
-
- private:
-  Window* window_;
-};
 
 Window::Window() : frame_(new Frame(*this)), client_(new QWidget()) {
   auto* layout = new QVBoxLayout(frame_);
@@ -293,22 +93,10 @@ Window::~Window() {
   frame_->deleteLater();
 }
 
-ClassRecord* Window::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("Window");
-    made->SetFactory(MakeInstance<Window>);
-    AddWindowOperations(*made);
-    AddWindowEvents(*made);
-    return made;
-  }();
-  return record;
-}
-
 void Window::Constructor() {
   CheckMainThread();
   auto self = std::static_pointer_cast<Window>(shared_from_this());
-  LiveWindows().push_back(self);
+  AddLiveWindow(self);
   try {
     RaiseEvent("Layout");
     RaiseEvent("CreateControls");
@@ -322,7 +110,7 @@ void Window::Constructor() {
   } catch (...) {
     closed_ = true;
     frame_->hide();
-    Forget(this);
+    RemoveLiveWindow(*this);
     throw;
   }
 }
@@ -380,7 +168,7 @@ void Window::Close() {
   auto keepAlive = std::static_pointer_cast<Window>(shared_from_this());
   closed_ = true;
   frame_->hide();
-  Forget(this);
+  RemoveLiveWindow(*this);
   RaiseEvent("Close");
 }
 
@@ -464,14 +252,9 @@ Value Window::RaiseEventFromLoop(std::string_view event, Arguments arguments) {
 }
 
 bool Window::PressDefaultButton() {
-  for (const auto& [name, control] : controls_) {
-    auto button = std::dynamic_pointer_cast<PushButton>(control);
-    if (button != nullptr && button->IsDefault() && button->Visible()) {
-      button->Push();
-      return true;
-    }
-  }
-  return false;
+  return std::any_of(controls_.begin(), controls_.end(), [](const auto& entry) {
+    return static_cast<Control&>(*entry.second).PressIfDefault();
+  });
 }
 
 void Window::FocusNext() {
@@ -653,12 +436,11 @@ void Window::InstallMenuBarView() {
   QWidget* old = layout->menuBar();
   layout->setMenuBar(nullptr);
   delete old;
-  std::shared_ptr<Application> application = GetAppObject();
-  if (type_ != kDocument || !menuBarVisible_ || application == nullptr ||
-      application->GetMenuBar() == nullptr) {
+  std::shared_ptr<MenuBar> menuBar = ApplicationMenuBar();
+  if (type_ != kDocument || !menuBarVisible_ || menuBar == nullptr) {
     return;
   }
-  layout->setMenuBar(BuildMenuBarView(*application->GetMenuBar(), frame_));
+  layout->setMenuBar(BuildMenuBarView(*menuBar, frame_));
 }
 
 void Window::Place() {
@@ -682,54 +464,5 @@ void Window::Place() {
       QPoint(std::max(placed.left(), screen.left()), std::max(placed.top(), screen.top())));
   frame_->move(placed.topLeft());
 }
-
-std::shared_ptr<Window> GetImplicitWindow(std::string_view className) {
-  for (const auto& window : LiveWindows()) {
-    if (window->Record().Name() == className) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-std::int64_t LiveWindowCount() {
-  return static_cast<std::int64_t>(LiveWindows().size());
-}
-
-std::shared_ptr<Window> WindowAtIndex(std::int64_t index) {
-  if (index < 0 || index >= LiveWindowCount()) {
-    return nullptr;
-  }
-  return LiveWindows()[static_cast<std::size_t>(index)];
-}
-
-std::shared_ptr<Window> ActiveWindow() {
-  for (const auto& window : LiveWindows()) {
-    if (window->TopWidget()->isActiveWindow()) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-namespace detail {
-
-void ReleaseAllWindows() {
-  std::vector<std::shared_ptr<Window>> windows;
-  windows.swap(LiveWindows());
-  for (const auto& window : windows) {
-    window->TopWidget()->hide();
-  }
-  windows.clear();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void RebuildMenuBars() {
-  for (const auto& window : LiveWindows()) {
-    window->InstallMenuBarView();
-  }
-}
-
-}  // namespace detail
 
 }  // namespace fw

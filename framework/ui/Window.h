@@ -14,7 +14,6 @@ class QWidget;
 namespace fw {
 
 class Control;
-class PushButton;
 
 // A top-level window. Its client area has exactly the size and coordinates of its layout;
 // a menu bar, when it shows one, stands above that area.
@@ -128,16 +127,5 @@ class Window : public Object, public Configurable {
   bool shown_ = false;
   bool showOrHideScheduled_ = false;
 };
-
-// The live window of the class registered under that name, shown or hidden; nil when none.
-std::shared_ptr<Window> GetImplicitWindow(std::string_view className);
-std::int64_t LiveWindowCount();
-std::shared_ptr<Window> WindowAtIndex(std::int64_t index);
-std::shared_ptr<Window> ActiveWindow();
-
-namespace detail {
-void ReleaseAllWindows();
-void RebuildMenuBars();
-}  // namespace detail
 
 }  // namespace fw

@@ -1,6 +1,6 @@
-#include "app/Texts.h"
+#include "windows/Texts.h"
 
-#include "app/Credits.h"
+#include "windows/Credits.h"
 
 using namespace credits;
 

@@ -1,4 +1,4 @@
-#include "framework/runtime/Application.h"
+#include "framework/application/Application.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,7 +9,9 @@
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
+#include "framework/ui/ApplicationMenuBar.h"
 #include "framework/ui/DesktopIdentity.h"
+#include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Window.h"
 
@@ -56,7 +58,7 @@ Value CountWindows(Object& self, Arguments) {
 }
 
 Value RefreshMenuBar(Object&, Arguments) {
-  detail::RebuildMenuBars();
+  RefreshMenuBars();
   return {};
 }
 
@@ -123,7 +125,10 @@ void Application::_x_SetVersionData(std::int64_t majorVersion, std::int64_t mino
 void Application::SetMenuBar(std::shared_ptr<MenuBar> menuBar) {
   CheckMainThread();
   menuBar_ = std::move(menuBar);
-  detail::RebuildMenuBars();
+  if (GetAppObject().get() == this) {
+    SetApplicationMenuBar(menuBar_);
+  }
+  RefreshMenuBars();
 }
 
 std::int64_t Application::WindowCount() const {
@@ -132,6 +137,7 @@ std::int64_t Application::WindowCount() const {
 
 void RuntimeRegisterAppObject(const std::shared_ptr<Application>& application) {
   RegisteredApplication() = NotNil(application);
+  SetApplicationMenuBar(application->GetMenuBar());
   // Before the first window, which the desktop matches to an entry as it appears.
   IntroduceToDesktop();
 }
@@ -140,10 +146,11 @@ std::shared_ptr<Application> GetAppObject() {
   return RegisteredApplication();
 }
 
-namespace detail {
+namespace lifecycle {
 void ReleaseAppObject() {
   RegisteredApplication().reset();
+  SetApplicationMenuBar(nullptr);
 }
-}  // namespace detail
+}  // namespace lifecycle
 
 }  // namespace fw

@@ -1,8 +1,8 @@
-#include "framework/runtime/FrameworkClasses.h"
+#include "framework/application/FrameworkClasses.h"
 
 #include <array>
 
-#include "framework/runtime/Application.h"
+#include "framework/application/Application.h"
 #include "framework/runtime/FileType.h"
 #include "framework/runtime/WeakRef.h"
 #include "framework/ui/Canvas.h"

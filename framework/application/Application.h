@@ -47,7 +47,7 @@ class Application : public Object {
 void RuntimeRegisterAppObject(const std::shared_ptr<Application>& application);
 std::shared_ptr<Application> GetAppObject();
 
-namespace detail {
+namespace lifecycle {
 void ReleaseAppObject();
 }
 

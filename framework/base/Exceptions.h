@@ -11,6 +11,7 @@ namespace fw {
 class RuntimeException : public std::runtime_error {
  public:
   explicit RuntimeException(const std::string& message) : std::runtime_error(message) {}
+  ~RuntimeException() override;
   virtual const char* ClassName() const { return "RuntimeException"; }
 };
 
