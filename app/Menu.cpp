@@ -130,9 +130,7 @@ void Menu::ctblinit() {
   if (record != nullptr) {
     return;
   }
-  record = fw::ClassRecord::Derive(fw::MenuBar::Lookup());
-  record->SetName(kClassName);
-  record->SetFactory(fw::MakeInstance<Menu>);
+  record = fw::DeriveClass(fw::MenuBar::Lookup(), kClassName, fw::MakeInstance<Menu>);
   const std::size_t inheritedCount = record->Methods().size();
   AddOwnMethods(*record);
   ListMembers(*record, inheritedCount);

@@ -15,9 +15,7 @@ void Sortivale::ctblinit() {
   if (record != nullptr) {
     return;
   }
-  record = fw::ClassRecord::Derive(fw::Application::Lookup());
-  record->SetName(kClassName);
-  record->SetFactory(fw::MakeInstance<Sortivale>);
+  record = fw::DeriveClass(fw::Application::Lookup(), kClassName, fw::MakeInstance<Sortivale>);
   record->AddMethod("Constructor", "()", fw::BindMethod(&Sortivale::Constructor));
   for (const fw::MethodEntry& method : record->Methods()) {
     record->AddMember(method.name, method.signature);

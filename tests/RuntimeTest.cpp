@@ -49,8 +49,8 @@ TEST(Runtime, OperationsWithoutMeaningHereRaiseUnsupported) {
   const fw::Value noArguments[] = {fw::Value(fw::String(""))};
   EXPECT_THROW(window->Record().FindMethod("AcceptFileDrop")(*window, noArguments),
                fw::UnsupportedOperationException);
-  EXPECT_TRUE(fw::IsUnsupportedOperation("Window", "ShowModal"));
-  EXPECT_FALSE(fw::IsUnsupportedOperation("Window", "Show"));
+  EXPECT_TRUE(fw::IsUnsupportedOperation(window->Record(), "ShowModal"));
+  EXPECT_FALSE(fw::IsUnsupportedOperation(window->Record(), "Show"));
   for (const fw::MethodEntry& method : window->Record().Methods()) {
     EXPECT_TRUE(method.implementation) << method.name;
   }

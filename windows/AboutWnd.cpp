@@ -18,9 +18,7 @@ void AboutWnd::ctblinit() {
   if (record != nullptr) {
     return;
   }
-  record = fw::ClassRecord::Derive(fw::Window::Lookup());
-  record->SetName(kClassName);
-  record->SetFactory(fw::MakeInstance<AboutWnd>);
+  record = fw::DeriveClass(fw::Window::Lookup(), kClassName, fw::MakeInstance<AboutWnd>);
   const std::size_t inheritedCount = record->Methods().size();
   const fw::Operation own[] = {
       {"Layout", "()", fw::BindMethod(&AboutWnd::Layout)},
@@ -93,10 +91,9 @@ void AboutWnd::_wrapper_Timer1::ctblinit() {
   if (timerRecord != nullptr) {
     return;
   }
-  timerRecord = fw::ClassRecord::Derive(fw::Timer::Lookup());
-  timerRecord->SetName("AboutWnd._wrapper_Timer1");
+  timerRecord = fw::DeriveClass(fw::Timer::Lookup(), "AboutWnd._wrapper_Timer1",
+                                fw::MakeInstance<_wrapper_Timer1>);
   timerRecord->SetExit(Exit);
-  timerRecord->SetFactory(fw::MakeInstance<_wrapper_Timer1>);
   // The class's own constructor stands last, after the four operations of Timer it keeps.
   timerRecord->RemoveMethod("Constructor");
   const std::size_t inheritedCount = timerRecord->Methods().size();

@@ -81,10 +81,8 @@ void Window1::ctblinit() {
   if (record != nullptr) {
     return;
   }
-  record = fw::ClassRecord::Derive(fw::Window::Lookup());
-  record->SetName(kClassName);
+  record = fw::DeriveClass(fw::Window::Lookup(), kClassName, fw::MakeInstance<Window1>);
   record->SetExit(Exit);
-  record->SetFactory(fw::MakeInstance<Window1>);
   const std::size_t inheritedCount = record->Methods().size();
   AddOwnMembers(*record);
   ListWindowMembers(*record, inheritedCount);

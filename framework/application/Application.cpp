@@ -72,9 +72,10 @@ Value SetVersionData(Object& self, Arguments arguments) {
 }
 
 ClassRecord* BuildRecord() {
-  ClassRecord* record = ClassRecord::Derive(Object::Lookup());
-  record->SetName("Application");
-  record->SetFactory(MakeInstance<Application>);
+  ClassRecord* record =
+      DeriveClass(Object::Lookup(), "Application", MakeInstance<Application>,
+                  {"Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
+                   "NewDocument", "Open", "OpenDocument", "UnhandledException"});
   AddOperations(*record,
                 {
                     {"AddTrayItem", "(TrayItem)", {}},
@@ -97,10 +98,6 @@ ClassRecord* BuildRecord() {
                     {"_x_SetVersionData",
                      "(Int64, Int64, Int64, Int64, Int64, String, String, String)", SetVersionData},
                 });
-  for (const char* event : {"Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
-                            "NewDocument", "Open", "OpenDocument", "UnhandledException"}) {
-    record->AddEvent(event);
-  }
   return record;
 }
 

@@ -55,6 +55,17 @@ ClassRecord* ClassRecord::Derive(const ClassRecord* base) {
   return AllRecords().back().get();
 }
 
+ClassRecord* DeriveClass(const ClassRecord* base, std::string name, Factory factory,
+                         std::initializer_list<std::string_view> events) {
+  ClassRecord* record = ClassRecord::Derive(base);
+  record->SetName(std::move(name));
+  record->SetFactory(factory);
+  for (std::string_view event : events) {
+    record->AddEvent(std::string(event));
+  }
+  return record;
+}
+
 bool ClassRecord::IsKindOf(const ClassRecord& other) const {
   for (const ClassRecord* record = this; record != nullptr; record = record->base_) {
     if (record == &other) {
@@ -71,8 +82,9 @@ Factory ClassRecord::GetFactory() const {
   return factory_;
 }
 
-void ClassRecord::AddMethod(std::string name, std::string signature, Method implementation) {
-  methods_.push_back({std::move(name), std::move(signature), std::move(implementation)});
+void ClassRecord::AddMethod(std::string name, std::string signature, Method implementation,
+                            Support support) {
+  methods_.push_back({std::move(name), std::move(signature), std::move(implementation), support});
 }
 
 void ClassRecord::RemoveMethod(std::string_view name) {
@@ -102,6 +114,9 @@ void ClassRecord::OverrideMethod(std::string_view name, std::string_view signatu
     if (entry.name == name) {
       entry.implementation =
           PreferForArgumentCount(count, implementation, std::move(entry.implementation));
+      if (ArgumentCount(entry.signature) == count) {
+        entry.support = Support::kSupported;
+      }
     }
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,15 @@ Object* MakeInstance() {
   return new T();
 }
 
+// Whether the platform can do what an operation asks: an unsupported one raises
+// UnsupportedOperationException when called.
+enum class Support { kSupported, kUnsupported };
+
 struct MethodEntry {
   std::string name;
   std::string signature;  // argument and result types, for introspection
   Method implementation;
+  Support support = Support::kSupported;
 };
 
 struct MemberEntry {
@@ -68,7 +74,8 @@ class ClassRecord {
   InstanceExit Exit() const { return exit_; }
 
   // Method table: the base's operations in its order, then the class's own.
-  void AddMethod(std::string name, std::string signature, Method implementation);
+  void AddMethod(std::string name, std::string signature, Method implementation,
+                 Support support = Support::kSupported);
   const std::vector<MethodEntry>& Methods() const { return methods_; }
   // Takes an inherited entry out, for a class whose own entry of that name stands later.
   void RemoveMethod(std::string_view name);
@@ -109,6 +116,11 @@ class ClassRecord {
   std::vector<PropertyEntry> properties_;
   std::vector<InterfaceEntry> interfaces_;
 };
+
+// The record of a class derived from `base`: its name, how its instances are made (null for a
+// class that is never made itself) and the events it adds to its base's.
+ClassRecord* DeriveClass(const ClassRecord* base, std::string name, Factory factory = nullptr,
+                         std::initializer_list<std::string_view> events = {});
 
 // A property held in an Int64 field, read and written through the generic getter and setter.
 template <class Class, std::int64_t Class::*Field>

@@ -20,12 +20,7 @@ Registry& FileTypeRegistry() {
 }  // namespace
 
 ClassRecord* FileType::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("FileType");
-    made->SetFactory(MakeInstance<FileType>);
-    return made;
-  }();
+  static ClassRecord* record = DeriveClass(Object::Lookup(), "FileType", MakeInstance<FileType>);
   return record;
 }
 

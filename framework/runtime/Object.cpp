@@ -46,11 +46,7 @@ void Object::SetProperty(std::string_view name, const Value& value) {
 }
 
 ClassRecord* Object::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(nullptr);
-    made->SetName("Object");
-    return made;
-  }();
+  static ClassRecord* record = DeriveClass(nullptr, "Object");
   return record;
 }
 

@@ -10,53 +10,7 @@
 namespace fw {
 namespace {
 
-struct UnsupportedOperation {
-  std::string_view className;
-  std::string_view operation;
-};
-
-// Everything the framework's classes list but cannot do here: drag and drop of platform
-// data, tray icons, documents, pollable objects, modal sheets and dependency lists.
-constexpr std::array kUnsupported = {
-    UnsupportedOperation{"Application", "AddTrayItem"},
-    UnsupportedOperation{"Application", "RemoveTrayItem"},
-    UnsupportedOperation{"Application", "NewDocument"},
-    UnsupportedOperation{"Application", "OpenDocument"},
-    UnsupportedOperation{"Application", "_AddMenuHandler"},
-    UnsupportedOperation{"Application", "_AddPollableObject"},
-    UnsupportedOperation{"Application", "_RemovePollableObject"},
-    UnsupportedOperation{"Application", "_DependencyList"},
-    UnsupportedOperation{"Application", "_DoSingleEvent"},
-    UnsupportedOperation{"Window", "AcceptFileDrop"},
-    UnsupportedOperation{"Window", "AcceptMacDataDrop"},
-    UnsupportedOperation{"Window", "AcceptPictureDrop"},
-    UnsupportedOperation{"Window", "AcceptRawDataDrop"},
-    UnsupportedOperation{"Window", "AcceptTextDrop"},
-    UnsupportedOperation{"Window", "BitmapForCaching"},
-    UnsupportedOperation{"Window", "DrawInto"},
-    UnsupportedOperation{"Window", "Operator_Convert"},
-    UnsupportedOperation{"Window", "ShowModal"},
-    UnsupportedOperation{"Window", "ShowModalWithin"},
-    UnsupportedOperation{"Window", "ShowWithin"},
-    UnsupportedOperation{"Window", "_ControlByNameIndex"},
-    UnsupportedOperation{"Window", "_DependencyList"},
-    UnsupportedOperation{"Window", "_Move"},
-    UnsupportedOperation{"MenuItem", "Clone"},
-    UnsupportedOperation{"MenuItem", "Close"},
-    UnsupportedOperation{"MenuItem", "Handle"},
-    UnsupportedOperation{"MenuItem", "PopUp"},
-    UnsupportedOperation{"MenuItem", "_DependencyList"},
-    UnsupportedOperation{"MenuItem", "_DisableEntirely"},
-    UnsupportedOperation{"MenuItem", "_Swap"},
-    UnsupportedOperation{"MenuItem", "_InstallClone"},
-    UnsupportedOperation{"Timer", "addActionNotificationReceiver"},
-    UnsupportedOperation{"Timer", "removeActionNotificationReceiver"},
-};
-
 Method RaiseUnsupported(const ClassRecord& record, const char* name) {
-  if (!IsUnsupportedOperation(record.Name(), name)) {
-    throw std::logic_error("No implementation for " + record.Name() + "." + name);
-  }
   return [message = record.Name() + "." + name + " is not supported on this platform."](
              Object&, Arguments) -> Value { throw UnsupportedOperationException(message); };
 }
@@ -65,15 +19,19 @@ Method RaiseUnsupported(const ClassRecord& record, const char* name) {
 
 void AddOperations(ClassRecord& record, std::initializer_list<Operation> operations) {
   for (const Operation& operation : operations) {
-    record.AddMethod(operation.name, operation.signature,
-                     operation.implementation ? operation.implementation
-                                              : RaiseUnsupported(record, operation.name));
+    if (operation.implementation) {
+      record.AddMethod(operation.name, operation.signature, operation.implementation);
+    } else {
+      record.AddMethod(operation.name, operation.signature,
+                       RaiseUnsupported(record, operation.name), Support::kUnsupported);
+    }
   }
 }
 
-bool IsUnsupportedOperation(std::string_view className, std::string_view operation) {
-  return std::any_of(kUnsupported.begin(), kUnsupported.end(), [&](const auto& entry) {
-    return entry.className == className && entry.operation == operation;
+bool IsUnsupportedOperation(const ClassRecord& record, std::string_view operation) {
+  const auto& methods = record.Methods();
+  return std::any_of(methods.begin(), methods.end(), [operation](const MethodEntry& method) {
+    return method.name == operation && method.support == Support::kUnsupported;
   });
 }
 

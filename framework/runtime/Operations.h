@@ -8,8 +8,8 @@
 namespace fw {
 
 // One operation of a framework class's method table. An empty implementation marks an
-// operation that has no meaning on this platform; it must then stand in the list of
-// unsupported operations, and calling it raises UnsupportedOperationException.
+// operation that has no meaning on this platform: the class records are the one list of
+// them, and calling one raises UnsupportedOperationException.
 struct Operation {
   const char* name;
   const char* signature;
@@ -18,7 +18,7 @@ struct Operation {
 
 void AddOperations(ClassRecord& record, std::initializer_list<Operation> operations);
 
-// Whether `Class.operation` is one of the operations this framework does not support.
-bool IsUnsupportedOperation(std::string_view className, std::string_view operation);
+// Whether the class's operation of that name is one this framework does not support.
+bool IsUnsupportedOperation(const ClassRecord& record, std::string_view operation);
 
 }  // namespace fw

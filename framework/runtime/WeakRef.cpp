@@ -5,12 +5,7 @@
 namespace fw {
 
 ClassRecord* WeakRef::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("WeakRef");
-    made->SetFactory(MakeInstance<WeakRef>);
-    return made;
-  }();
+  static ClassRecord* record = DeriveClass(Object::Lookup(), "WeakRef", MakeInstance<WeakRef>);
   return record;
 }
 

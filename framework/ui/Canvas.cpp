@@ -44,17 +44,13 @@ class Canvas::Surface : public QWidget {
 };
 
 ClassRecord* Canvas::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("Canvas");
-    made->SetFactory(MakeInstance<Canvas>);
-    made->AddEvent("MouseDown");
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "Canvas", MakeInstance<Canvas>, {"MouseDown"});
   return record;
 }
 
 Canvas::Canvas() {
+  AcceptProperties(kCanvasProperties);
   AdoptWidget(new Surface());
 }
 
@@ -66,11 +62,6 @@ void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
 void Canvas::SetAllowFocus(bool allowFocus) {
   allowFocus_ = allowFocus;
   ApplyFocusPolicy();
-}
-
-const PropertySpec* Canvas::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kCanvasProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 bool Canvas::HandleWidgetEvent(QEvent& event) {

@@ -21,7 +21,6 @@ class Canvas : public RectControl {
   void SetAllowFocus(bool allowFocus);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocus() const override { return allowFocus_; }
   bool HandleWidgetEvent(QEvent& event) override;
 

@@ -98,16 +98,8 @@ class RectControl::EventRelay : public QObject {
 };
 
 ClassRecord* Control::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("Control");
-    return made;
-  }();
+  static ClassRecord* record = DeriveClass(Object::Lookup(), "Control");
   return record;
-}
-
-const PropertySpec* Control::FindPropertySpec(std::string_view) const {
-  return nullptr;
 }
 
 void Control::AttachToWindow(const std::shared_ptr<Window>& window, const String& name) {
@@ -117,18 +109,19 @@ void Control::AttachToWindow(const std::shared_ptr<Window>& window, const String
 
 ClassRecord* RectControl::Lookup() {
   static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Control::Lookup());
-    made->SetName("RectControl");
+    ClassRecord* made = DeriveClass(Control::Lookup(), "RectControl", nullptr,
+                                    {"MouseEnter", "MouseExit", "GotFocus", "LostFocus"});
     AddOperations(*made, {
                              {"Constructor", "()", BindMethod(&RectControl::Constructor)},
                              {"SetFocus", "()", BindMethod(&RectControl::SetFocus)},
                          });
-    for (const char* event : {"MouseEnter", "MouseExit", "GotFocus", "LostFocus"}) {
-      made->AddEvent(event);
-    }
     return made;
   }();
   return record;
+}
+
+RectControl::RectControl() {
+  AcceptProperties(kRectControlProperties);
 }
 
 RectControl::~RectControl() {
@@ -229,11 +222,6 @@ void RectControl::AdoptWidget(QWidget* widget) {
   widget_ = widget;
   relay_ = new EventRelay(*widget, *this);
   ApplyFocusPolicy();
-}
-
-const PropertySpec* RectControl::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kRectControlProperties, name);
-  return spec != nullptr ? spec : Control::FindPropertySpec(name);
 }
 
 void RectControl::ApplyFocusPolicy() {

@@ -25,7 +25,6 @@ class Control : public Object, public EventSource, public Configurable {
   std::shared_ptr<Window> OwnerWindow() const { return window_.lock(); }
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   // Called by the window when it registers the control under a name.
   virtual void AttachToWindow(const std::shared_ptr<Window>& window, const String& name);
   // Asked by the window when Return or Enter reaches it: a control that is its window's
@@ -44,6 +43,7 @@ class Control : public Object, public EventSource, public Configurable {
 class RectControl : public Control {
  public:
   static ClassRecord* Lookup();
+  RectControl();
   ~RectControl() override;
 
   // Runs the main-thread guard; the widget itself is made by each kind of control.
@@ -92,7 +92,6 @@ class RectControl : public Control {
   W& WidgetAs() const {
     return static_cast<W&>(CheckedWidget());
   }
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   // Whether the control can hold the keyboard focus at all; labels and pictures cannot.
   virtual bool TakesFocus() const { return true; }
   // Whether a click gives it the focus. Buttons are reached with Tab only: clicking one

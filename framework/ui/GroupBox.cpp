@@ -14,16 +14,13 @@ constexpr PropertySpec kGroupBoxProperties[] = {
 }  // namespace
 
 ClassRecord* GroupBox::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("GroupBox");
-    made->SetFactory(MakeInstance<GroupBox>);
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "GroupBox", MakeInstance<GroupBox>);
   return record;
 }
 
 GroupBox::GroupBox() {
+  AcceptProperties(kGroupBoxProperties);
   AdoptWidget(new QGroupBox());
 }
 
@@ -33,11 +30,6 @@ String GroupBox::Caption() const {
 
 void GroupBox::SetCaption(const String& caption) {
   WidgetAs<QGroupBox>().setTitle(ToQString(caption));
-}
-
-const PropertySpec* GroupBox::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kGroupBoxProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 }  // namespace fw

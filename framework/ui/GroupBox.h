@@ -14,7 +14,6 @@ class GroupBox : public RectControl {
   void SetCaption(const String& caption);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocus() const override { return false; }
 };
 

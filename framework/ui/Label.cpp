@@ -21,16 +21,12 @@ constexpr PropertySpec kLabelProperties[] = {
 }  // namespace
 
 ClassRecord* Label::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("Label");
-    made->SetFactory(MakeInstance<Label>);
-    return made;
-  }();
+  static ClassRecord* record = DeriveClass(RectControl::Lookup(), "Label", MakeInstance<Label>);
   return record;
 }
 
 Label::Label() {
+  AcceptProperties(kLabelProperties);
   auto* label = new QLabel();
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -62,11 +58,6 @@ void Label::SetSelectable(bool selectable) {
                                                         : Qt::NoTextInteraction);
   // QLabel takes click focus along with selection; a label here never holds the focus.
   ApplyFocusPolicy();
-}
-
-const PropertySpec* Label::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kLabelProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 void Label::ShowText() {

@@ -22,7 +22,6 @@ class Label : public RectControl {
   void SetSelectable(bool selectable);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocus() const override { return false; }
   String FittedText() const override;
 

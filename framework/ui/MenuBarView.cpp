@@ -239,7 +239,7 @@ class MenuBarWidget : public QMenuBar {
       }
     }
     if (std::shared_ptr<Window> owner = OwnerWindow()) {
-      owner->RaiseEventFromLoop("EnableMenuItems");
+      owner->RaiseEvent("EnableMenuItems");
     }
     RefreshEnabledStates();
   }

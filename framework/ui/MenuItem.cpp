@@ -128,25 +128,14 @@ void AddMenuProperties(ClassRecord& record) {
        [](Object& self, const Value& value) { RuntimeCheckCast<MenuItem>(self).SetTag(value); }});
 }
 
-template <class T>
-ClassRecord* DeriveItemClass(const char* name) {
-  ClassRecord* record = ClassRecord::Derive(MenuItem::Lookup());
-  record->SetName(name);
-  record->SetFactory(MakeInstance<T>);
-  return record;
-}
-
 }  // namespace
 
 ClassRecord* MenuItem::Lookup() {
   static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("MenuItem");
-    made->SetFactory(MakeInstance<MenuItem>);
+    ClassRecord* made =
+        DeriveClass(Object::Lookup(), "MenuItem", MakeInstance<MenuItem>, {"Action", "EnableMenu"});
     AddMenuOperations(*made);
     AddMenuProperties(*made);
-    made->AddEvent("Action");
-    made->AddEvent("EnableMenu");
     return made;
   }();
   return record;
@@ -264,17 +253,19 @@ std::shared_ptr<MenuItem> MenuItem::FindBelow(
 }
 
 ClassRecord* MenuBar::Lookup() {
-  static ClassRecord* record = DeriveItemClass<MenuBar>("MenuBar");
+  static ClassRecord* record = DeriveClass(MenuItem::Lookup(), "MenuBar", MakeInstance<MenuBar>);
   return record;
 }
 
 ClassRecord* QuitMenuItem::Lookup() {
-  static ClassRecord* record = DeriveItemClass<QuitMenuItem>("QuitMenuItem");
+  static ClassRecord* record =
+      DeriveClass(MenuItem::Lookup(), "QuitMenuItem", MakeInstance<QuitMenuItem>);
   return record;
 }
 
 ClassRecord* AppleMenuItem::Lookup() {
-  static ClassRecord* record = DeriveItemClass<AppleMenuItem>("AppleMenuItem");
+  static ClassRecord* record =
+      DeriveClass(MenuItem::Lookup(), "AppleMenuItem", MakeInstance<AppleMenuItem>);
   return record;
 }
 

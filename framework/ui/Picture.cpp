@@ -55,12 +55,7 @@ Picture::Picture() : image_(std::make_unique<QImage>()) {}
 Picture::~Picture() = default;
 
 ClassRecord* Picture::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("Picture");
-    made->SetFactory(MakeInstance<Picture>);
-    return made;
-  }();
+  static ClassRecord* record = DeriveClass(Object::Lookup(), "Picture", MakeInstance<Picture>);
   return record;
 }
 

@@ -40,10 +40,19 @@ std::optional<PropertyValue> Configurable::AppliedProperty(std::string_view name
   return found == applied_.rend() ? std::nullopt : std::optional(found->value);
 }
 
-const PropertySpec* FindIn(std::span<const PropertySpec> specs, std::string_view name) {
-  auto found = std::find_if(specs.begin(), specs.end(),
-                            [name](const PropertySpec& spec) { return spec.name == name; });
-  return found == specs.end() ? nullptr : &*found;
+void Configurable::AcceptProperties(std::span<const PropertySpec> specs) {
+  accepted_.push_back(specs);
+}
+
+const PropertySpec* Configurable::FindPropertySpec(std::string_view name) const {
+  for (auto specs = accepted_.rbegin(); specs != accepted_.rend(); ++specs) {
+    auto found = std::find_if(specs->begin(), specs->end(),
+                              [name](const PropertySpec& spec) { return spec.name == name; });
+    if (found != specs->end()) {
+      return &*found;
+    }
+  }
+  return nullptr;
 }
 
 void SetProperties(Object& target, const PropertyList& list) {

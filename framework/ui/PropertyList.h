@@ -62,15 +62,18 @@ class Configurable {
   std::optional<PropertyValue> AppliedProperty(std::string_view name) const;
 
  protected:
-  // Looks up the entry among the class's own specs, then its base's.
-  virtual const PropertySpec* FindPropertySpec(std::string_view name) const = 0;
+  // Each class's constructor names the entries the class itself accepts. Base classes are
+  // built first, so a lookup that starts from the last named specs finds a class's own entry
+  // before its base's.
+  void AcceptProperties(std::span<const PropertySpec> specs);
 
  private:
   friend void SetProperties(Object& target, const PropertyList& list);
+  const PropertySpec* FindPropertySpec(std::string_view name) const;
+
+  std::vector<std::span<const PropertySpec>> accepted_;
   PropertyList applied_;
 };
-
-const PropertySpec* FindIn(std::span<const PropertySpec> specs, std::string_view name);
 
 namespace detail {
 template <class Setter>

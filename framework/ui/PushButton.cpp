@@ -41,17 +41,13 @@ class FocusFramedButton : public QPushButton {
 }  // namespace
 
 ClassRecord* PushButton::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("PushButton");
-    made->SetFactory(MakeInstance<PushButton>);
-    made->AddEvent("Action");
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "PushButton", MakeInstance<PushButton>, {"Action"});
   return record;
 }
 
 PushButton::PushButton() {
+  AcceptProperties(kPushButtonProperties);
   auto* button = new FocusFramedButton();
   AdoptWidget(button);
   QObject::connect(button, &QPushButton::clicked, [this] { Push(); });
@@ -101,11 +97,6 @@ bool PushButton::HandleWidgetEvent(QEvent& event) {
     return true;
   }
   return RectControl::HandleWidgetEvent(event);
-}
-
-const PropertySpec* PushButton::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kPushButtonProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 }  // namespace fw

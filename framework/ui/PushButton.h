@@ -22,7 +22,6 @@ class PushButton : public RectControl {
   void Push();
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocusOnClick() const override { return false; }
   bool PressIfDefault() override;
   bool HandleWidgetEvent(QEvent& event) override;

@@ -16,17 +16,13 @@ constexpr PropertySpec kRadioButtonProperties[] = {
 }  // namespace
 
 ClassRecord* RadioButton::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("RadioButton");
-    made->SetFactory(MakeInstance<RadioButton>);
-    made->AddEvent("Action");
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "RadioButton", MakeInstance<RadioButton>, {"Action"});
   return record;
 }
 
 RadioButton::RadioButton() {
+  AcceptProperties(kRadioButtonProperties);
   auto* button = new QRadioButton();
   AdoptWidget(button);
   // Qt reports every click, on the chosen button too, and toggles in code as well; only a
@@ -62,11 +58,6 @@ void RadioButton::SetValue(bool chosen) {
   button.setChecked(chosen);
   button.setAutoExclusive(true);
   chosenByThisClick_ = false;
-}
-
-const PropertySpec* RadioButton::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kRadioButtonProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 }  // namespace fw

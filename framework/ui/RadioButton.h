@@ -17,7 +17,6 @@ class RadioButton : public RectControl {
   void SetValue(bool chosen);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocusOnClick() const override { return false; }
 
  private:

@@ -40,16 +40,13 @@ class Rectangle::Shape : public QWidget {
 };
 
 ClassRecord* Rectangle::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("Rectangle");
-    made->SetFactory(MakeInstance<Rectangle>);
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "Rectangle", MakeInstance<Rectangle>);
   return record;
 }
 
 Rectangle::Rectangle() {
+  AcceptProperties(kRectangleProperties);
   AdoptWidget(new Shape());
 }
 
@@ -75,11 +72,6 @@ void Rectangle::SetBorderThickness(double thickness) {
   Shape& shape = WidgetAs<Shape>();
   shape.thickness = thickness;
   shape.update();
-}
-
-const PropertySpec* Rectangle::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kRectangleProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 }  // namespace fw

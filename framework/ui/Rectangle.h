@@ -17,7 +17,6 @@ class Rectangle : public RectControl {
   void SetBorderThickness(double thickness);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool TakesFocus() const override { return false; }
 
  private:

@@ -48,16 +48,13 @@ QString ShownText(std::string_view text) {
 }  // namespace
 
 ClassRecord* TextArea::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("TextArea");
-    made->SetFactory(MakeInstance<TextArea>);
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "TextArea", MakeInstance<TextArea>);
   return record;
 }
 
 TextArea::TextArea() {
+  AcceptProperties(kTextAreaProperties);
   auto* editor = new Editor(*this);
   AdoptWidget(editor);
   QObject::connect(editor, &QPlainTextEdit::textChanged, [this] {
@@ -176,11 +173,6 @@ bool TextArea::HandleWidgetEvent(QEvent& event) {
     }
   }
   return RectControl::HandleWidgetEvent(event);
-}
-
-const PropertySpec* TextArea::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kTextAreaProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 void TextArea::ScheduleFlush() {

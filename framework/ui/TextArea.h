@@ -37,7 +37,6 @@ class TextArea : public RectControl {
   void SetHideSelection(bool hide);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool HandleWidgetEvent(QEvent& event) override;
 
  private:

@@ -63,17 +63,13 @@ QString KeyDownText(const QKeyEvent& key) {
 }  // namespace
 
 ClassRecord* TextField::Lookup() {
-  static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(RectControl::Lookup());
-    made->SetName("TextField");
-    made->SetFactory(MakeInstance<TextField>);
-    made->AddEvent("KeyDown");
-    return made;
-  }();
+  static ClassRecord* record =
+      DeriveClass(RectControl::Lookup(), "TextField", MakeInstance<TextField>, {"KeyDown"});
   return record;
 }
 
 TextField::TextField() {
+  AcceptProperties(kTextFieldProperties);
   AdoptWidget(new QLineEdit());
 }
 
@@ -129,11 +125,6 @@ void TextField::SetReadOnly(bool readOnly) {
 
 void TextField::SetHint(const String& hint) {
   WidgetAs<QLineEdit>().setPlaceholderText(ToQString(hint));
-}
-
-const PropertySpec* TextField::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kTextFieldProperties, name);
-  return spec != nullptr ? spec : RectControl::FindPropertySpec(name);
 }
 
 bool TextField::HandleWidgetEvent(QEvent& event) {

@@ -32,7 +32,6 @@ class TextField : public RectControl {
   void SetHint(const String& hint);
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
   bool HandleWidgetEvent(QEvent& event) override;
 
  private:

@@ -57,9 +57,7 @@ class Timer::Clock : public QTimer {};
 
 ClassRecord* Timer::Lookup() {
   static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Control::Lookup());
-    made->SetName("Timer");
-    made->SetFactory(MakeInstance<Timer>);
+    ClassRecord* made = DeriveClass(Control::Lookup(), "Timer", MakeInstance<Timer>, {"Action"});
     AddOperations(*made,
                   {
                       {"addActionNotificationReceiver", "(actionNotificationReceiver)", {}},
@@ -68,13 +66,13 @@ ClassRecord* Timer::Lookup() {
                       {"_CallAction", "()", BindMethod(&Timer::CallAction)},
                       {"Constructor", "()", BindMethod(&Timer::Constructor)},
                   });
-    made->AddEvent("Action");
     return made;
   }();
   return record;
 }
 
 Timer::Timer() : clock_(std::make_unique<Clock>()) {
+  AcceptProperties(kTimerProperties);
   QObject::connect(clock_.get(), &QTimer::timeout, [this] { PostFiring(); });
 }
 
@@ -134,11 +132,6 @@ void Timer::PostFiring() {
       }
     }
   });
-}
-
-const PropertySpec* Timer::FindPropertySpec(std::string_view name) const {
-  const PropertySpec* spec = FindIn(kTimerProperties, name);
-  return spec != nullptr ? spec : Control::FindPropertySpec(name);
 }
 
 void Timer::Arm() {

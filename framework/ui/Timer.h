@@ -29,8 +29,6 @@ class Timer : public Control {
   void CallAction();
 
  protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
-
  private:
   class Clock;
   void Arm();

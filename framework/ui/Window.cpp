@@ -1,8 +1,6 @@
 #include "framework/ui/Window.h"
 
-#include <QApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -17,24 +15,12 @@
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuBarView.h"
 #include "framework/ui/QtText.h"
+#include "framework/ui/TabOrder.h"
 #include "framework/ui/WindowFrame.h"
+#include "framework/ui/WindowPlacement.h"
 
 namespace fw {
 namespace {
-
-// What the Type property means here.
-enum WindowType : std::int64_t {
-  kDocument = 0,      // titled, with the application's menu bar
-  kMovableModal = 1,  // titled, no menu bar
-  kPlainBox = 2,      // no title bar and no frame buttons: a splash or About box
-};
-
-// What the DefaultLocation property means here.
-enum WindowLocation : std::int64_t {
-  kCentredOnScreen = 0,
-  kPlacedBySystem = 1,
-  kCentredOnActiveWindow = 2,
-};
 
 // A control that takes part in the pane-child protocol learns its window and its index.
 void TellPaneChild(Object& control, const std::shared_ptr<Window>& window, std::int64_t index) {
@@ -79,6 +65,7 @@ constexpr PropertySpec kWindowProperties[] = {
 }  // namespace
 
 Window::Window() : frame_(new Frame(*this)), client_(new QWidget()) {
+  AcceptProperties(kWindowProperties);
   auto* layout = new QVBoxLayout(frame_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -98,15 +85,15 @@ void Window::Constructor() {
   auto self = std::static_pointer_cast<Window>(shared_from_this());
   AddLiveWindow(self);
   try {
-    RaiseEvent("Layout");
-    RaiseEvent("CreateControls");
+    CallEventHandler("Layout");
+    CallEventHandler("CreateControls");
     ApplyTabOrder();
     InstallMenuBarView();
-    RaiseEvent("AddMenuHandlers", std::array{Value(ObjectRef(self))});
+    CallEventHandler("AddMenuHandlers", std::array{Value(ObjectRef(self))});
     if (visibleOnCreation_) {
       Show();
     }
-    RaiseEvent("Open");
+    CallEventHandler("Open");
   } catch (...) {
     closed_ = true;
     frame_->hide();
@@ -152,7 +139,7 @@ void Window::ShowOrHideNow() {
     return;
   }
   if (!frame_->isVisible()) {
-    Place();
+    PlaceWindow(*frame_, defaultLocation_);
   }
   frame_->show();
   frame_->raise();
@@ -169,7 +156,7 @@ void Window::Close() {
   closed_ = true;
   frame_->hide();
   RemoveLiveWindow(*this);
-  RaiseEvent("Close");
+  CallEventHandler("Close");
 }
 
 bool Window::Visible() const {
@@ -236,18 +223,18 @@ bool Window::RunMenuHandler(std::string_view itemName) {
   return true;
 }
 
-Value Window::RaiseEvent(std::string_view event, Arguments arguments) {
+Value Window::CallEventHandler(std::string_view event, Arguments arguments) {
   const Method* handler = Record().FindEventHandler(event);
   return handler != nullptr ? (*handler)(*this, arguments) : Value();
 }
 
-Value Window::RaiseEventFromLoop(std::string_view event, Arguments arguments) {
+Value Window::RaiseEvent(std::string_view event, Arguments arguments) {
   if (Record().FindEventHandler(event) == nullptr) {
     return Value();
   }
   auto keepAlive = shared_from_this();
   Value result;
-  RuntimeCallProgram([&] { result = RaiseEvent(event, arguments); });
+  RuntimeCallProgram([&] { result = CallEventHandler(event, arguments); });
   return result;
 }
 
@@ -310,11 +297,7 @@ void Window::SetTitle(const String& title) {
 }
 
 void Window::SetType(std::int64_t type) {
-  if (type != kDocument && type != kMovableModal && type != kPlainBox) {
-    throw InvalidPropertyException("Window type " + std::to_string(type) +
-                                   " is not one this platform has.");
-  }
-  type_ = type;
+  type_ = ToWindowType(type);
   ApplyWindowFlags();
 }
 
@@ -339,11 +322,7 @@ void Window::SetResizeable(bool resizeable) {
 }
 
 void Window::SetDefaultLocation(std::int64_t location) {
-  if (location < kCentredOnScreen || location > kCentredOnActiveWindow) {
-    throw InvalidPropertyException("Window location " + std::to_string(location) +
-                                   " is not one this platform has.");
-  }
-  defaultLocation_ = location;
+  defaultLocation_ = ToWindowLocation(location);
 }
 
 void Window::SetHasBackgroundColor(bool has) {
@@ -377,58 +356,19 @@ QWidget* Window::ClientWidget() const {
   return client_;
 }
 
-const PropertySpec* Window::FindPropertySpec(std::string_view name) const {
-  return FindIn(kWindowProperties, name);
-}
-
 void Window::ApplyWindowFlags() {
-  Qt::WindowFlags flags = Qt::Window;
-  if (type_ == kPlainBox) {
-    flags |= Qt::FramelessWindowHint;
-  } else {
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    flags.setFlag(Qt::WindowCloseButtonHint, hasCloseButton_);
-    flags.setFlag(Qt::WindowMinimizeButtonHint, hasMinimizeButton_);
-    flags.setFlag(Qt::WindowMaximizeButtonHint, hasMaximizeButton_ && resizeable_);
-  }
-  const bool wasVisible = frame_->isVisible();
-  frame_->setWindowFlags(flags);
-  if (wasVisible) {
-    frame_->show();
-  }
+  frame_->ApplyFlags(type_ == WindowType::kPlainBox,
+                     {hasCloseButton_, hasMinimizeButton_, hasMaximizeButton_ && resizeable_});
 }
 
 void Window::ApplyTabOrder() {
-  std::vector<RectControl*> chain;
-  auto addSorted = [&](const String& parentName) {
-    std::vector<RectControl*> level;
-    for (const auto& [name, control] : controls_) {
-      auto* rect = dynamic_cast<RectControl*>(control.get());
-      if (rect != nullptr && rect->InitialParent() == parentName) {
-        level.push_back(rect);
-      }
-    }
-    std::stable_sort(level.begin(), level.end(), [](const RectControl* a, const RectControl* b) {
-      return a->TabIndex() < b->TabIndex();
-    });
-    return level;
-  };
-  for (RectControl* top : addSorted(String())) {
-    chain.push_back(top);
-    for (RectControl* child : addSorted(top->Name())) {
-      chain.push_back(child);
+  std::vector<RectControl*> controls;
+  for (const auto& [name, control] : controls_) {
+    if (auto* rect = dynamic_cast<RectControl*>(control.get())) {
+      controls.push_back(rect);
     }
   }
-  QWidget* previous = nullptr;
-  for (RectControl* control : chain) {
-    if (!control->TabStop()) {
-      continue;
-    }
-    if (previous != nullptr) {
-      QWidget::setTabOrder(previous, control->Widget());
-    }
-    previous = control->Widget();
-  }
+  fw::ApplyTabOrder(controls);
 }
 
 void Window::InstallMenuBarView() {
@@ -437,32 +377,10 @@ void Window::InstallMenuBarView() {
   layout->setMenuBar(nullptr);
   delete old;
   std::shared_ptr<MenuBar> menuBar = ApplicationMenuBar();
-  if (type_ != kDocument || !menuBarVisible_ || menuBar == nullptr) {
+  if (type_ != WindowType::kDocument || !menuBarVisible_ || menuBar == nullptr) {
     return;
   }
   layout->setMenuBar(BuildMenuBarView(*menuBar, frame_));
-}
-
-void Window::Place() {
-  QRect area;
-  if (defaultLocation_ == kCentredOnActiveWindow && QApplication::activeWindow() != nullptr) {
-    area = QApplication::activeWindow()->frameGeometry();
-  } else if (defaultLocation_ != kPlacedBySystem && QGuiApplication::primaryScreen() != nullptr) {
-    area = QGuiApplication::primaryScreen()->availableGeometry();
-  } else {
-    return;
-  }
-  frame_->adjustSize();
-  QRect placed(QPoint(), frame_->frameGeometry().size());
-  placed.moveCenter(area.center());
-  // A window taller or wider than the screen, as a large scale makes it, keeps its title bar
-  // and menu bar on the screen, where the user can reach them.
-  const QRect screen = QGuiApplication::primaryScreen() != nullptr
-                           ? QGuiApplication::primaryScreen()->availableGeometry()
-                           : area;
-  placed.moveTopLeft(
-      QPoint(std::max(placed.left(), screen.left()), std::max(placed.top(), screen.top())));
-  frame_->move(placed.topLeft());
 }
 
 }  // namespace fw

@@ -8,6 +8,8 @@
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Object.h"
 #include "framework/ui/PropertyList.h"
+#include "framework/ui/WindowPlacement.h"
+#include "framework/ui/WindowType.h"
 
 class QWidget;
 
@@ -48,11 +50,13 @@ class Window : public Object, public Configurable {
   bool RunMenuHandler(std::string_view itemName);
   bool HasMenuHandler(std::string_view itemName) const;
 
-  // Raises a window event through the class record's event table; an event the class does
-  // not handle gives an empty Value.
+  // Raises a window event through the class record's event table, as the event loop does:
+  // through the exception helper, after the handlers posted before it. An event the class
+  // does not handle gives an empty Value.
   Value RaiseEvent(std::string_view event, Arguments arguments = {});
-  // The same, from the event loop: through the exception helper.
-  Value RaiseEventFromLoop(std::string_view event, Arguments arguments = {});
+  // Runs the class's handler of the event directly, inside the running handler: what it
+  // raises passes to the caller.
+  Value CallEventHandler(std::string_view event, Arguments arguments = {});
 
   // Presses the window's first default push button; false when it has none.
   bool PressDefaultButton();
@@ -81,7 +85,7 @@ class Window : public Object, public Configurable {
   std::int64_t Width() const;
   std::int64_t Height() const;
   String Title() const;
-  std::int64_t Type() const { return type_; }
+  std::int64_t Type() const { return static_cast<std::int64_t>(type_); }
 
   // Puts the application's menu bar above the client area, when this kind of window shows one.
   void InstallMenuBarView();
@@ -90,15 +94,11 @@ class Window : public Object, public Configurable {
   QWidget* TopWidget() const;
   QWidget* ClientWidget() const;
 
- protected:
-  const PropertySpec* FindPropertySpec(std::string_view name) const override;
-
  private:
   class Frame;
   void ApplyWindowFlags();
   void ApplySize();
   void ApplyTabOrder();
-  void Place();
   void ShowOrHideAfterHandler();
   void ShowOrHideNow();
   friend class Frame;
@@ -115,8 +115,8 @@ class Window : public Object, public Configurable {
     std::int64_t maximumWidth = 32000;
     std::int64_t maximumHeight = 32000;
   } size_;
-  std::int64_t type_ = 0;
-  std::int64_t defaultLocation_ = 0;
+  WindowType type_ = WindowType::kDocument;
+  WindowLocation defaultLocation_ = WindowLocation::kCentredOnScreen;
   bool visibleOnCreation_ = true;
   bool menuBarVisible_ = true;
   bool hasCloseButton_ = true;

@@ -11,6 +11,23 @@
 
 namespace fw {
 
+void Window::Frame::ApplyFlags(bool plainBox, FrameButtons buttons) {
+  Qt::WindowFlags flags = Qt::Window;
+  if (plainBox) {
+    flags |= Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    flags.setFlag(Qt::WindowCloseButtonHint, buttons.close);
+    flags.setFlag(Qt::WindowMinimizeButtonHint, buttons.minimize);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, buttons.maximize);
+  }
+  const bool wasVisible = isVisible();
+  setWindowFlags(flags);
+  if (wasVisible) {
+    show();
+  }
+}
+
 bool Window::Frame::event(QEvent* event) {
   if (window_ != nullptr && event->type() == QEvent::WindowActivate) {
     PostActivate();
@@ -25,7 +42,7 @@ void Window::Frame::PostActivate() {
   RuntimePostProgramCall([weakWindow = window_->weak_from_this(), frame = QPointer(this)] {
     auto window = weakWindow.lock();
     if (window != nullptr && frame != nullptr && frame->isActiveWindow()) {
-      static_cast<Window&>(*window).RaiseEvent("Activate");
+      static_cast<Window&>(*window).CallEventHandler("Activate");
     }
   });
 }
@@ -49,7 +66,7 @@ void Window::Frame::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const Value key[] = {Value(FromQString(event->text()))};
-  if (window_->RaiseEventFromLoop("KeyDown", key) != Value(true)) {
+  if (window_->RaiseEvent("KeyDown", key) != Value(true)) {
     QWidget::keyPressEvent(event);
   }
 }
@@ -60,7 +77,7 @@ void Window::Frame::mousePressEvent(QMouseEvent* event) {
   }
   const QPoint inClient = window_->client_->mapFrom(this, event->position().toPoint());
   const Value position[] = {Value(std::int64_t{inClient.x()}), Value(std::int64_t{inClient.y()})};
-  window_->RaiseEventFromLoop("MouseDown", position);
+  window_->RaiseEvent("MouseDown", position);
 }
 
 }  // namespace fw

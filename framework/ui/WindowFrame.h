@@ -18,6 +18,14 @@ class Window::Frame : public QWidget {
   // The window is gone; the frame only waits for its deferred deletion.
   void Detach() { window_ = nullptr; }
 
+  struct FrameButtons {
+    bool close = true;
+    bool minimize = true;
+    bool maximize = true;
+  };
+  // A titled frame with the buttons asked for, or a plain box with neither title nor frame.
+  void ApplyFlags(bool plainBox, FrameButtons buttons);
+
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

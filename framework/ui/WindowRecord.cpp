@@ -87,52 +87,44 @@ void AddWindowOperations(ClassRecord& made) {
       });
 }
 
-void AddWindowEvents(ClassRecord& made) {
-  for (const char* event : {"Activate",
-                            "AddMenuHandlers",
-                            "CancelClose",
-                            "Close",
-                            "ContentsChanged",
-                            "ConstructContextualMenu",
-                            "ContextualMenuAction",
-                            "CreateControls",
-                            "Deactivate",
-                            "DragEnter",
-                            "DragExit",
-                            "DragOver",
-                            "DropObject",
-                            "EnableMenuItems",
-                            "KeyDown",
-                            "KeyUp",
-                            "Layout",
-                            "Maximize",
-                            "Minimize",
-                            "MouseDown",
-                            "MouseDrag",
-                            "MouseEnter",
-                            "MouseExit",
-                            "MouseMove",
-                            "MouseUp",
-                            "MouseWheel",
-                            "Moved",
-                            "Open",
-                            "Paint",
-                            "Resized",
-                            "Resizing",
-                            "Restore"}) {
-    made.AddEvent(event);
-  }
-}
-
 }  // namespace
 
 ClassRecord* Window::Lookup() {
   static ClassRecord* record = [] {
-    ClassRecord* made = ClassRecord::Derive(Object::Lookup());
-    made->SetName("Window");
-    made->SetFactory(MakeInstance<Window>);
+    ClassRecord* made = DeriveClass(Object::Lookup(), "Window", MakeInstance<Window>,
+                                    {"Activate",
+                                     "AddMenuHandlers",
+                                     "CancelClose",
+                                     "Close",
+                                     "ContentsChanged",
+                                     "ConstructContextualMenu",
+                                     "ContextualMenuAction",
+                                     "CreateControls",
+                                     "Deactivate",
+                                     "DragEnter",
+                                     "DragExit",
+                                     "DragOver",
+                                     "DropObject",
+                                     "EnableMenuItems",
+                                     "KeyDown",
+                                     "KeyUp",
+                                     "Layout",
+                                     "Maximize",
+                                     "Minimize",
+                                     "MouseDown",
+                                     "MouseDrag",
+                                     "MouseEnter",
+                                     "MouseExit",
+                                     "MouseMove",
+                                     "MouseUp",
+                                     "MouseWheel",
+                                     "Moved",
+                                     "Open",
+                                     "Paint",
+                                     "Resized",
+                                     "Resizing",
+                                     "Restore"});
     AddWindowOperations(*made);
-    AddWindowEvents(*made);
     return made;
   }();
   return record;
