@@ -20,8 +20,8 @@ struct VersionData {
   String packageInfo;
 };
 
-// The base of the program's application class. The runtime holds the registered instance
-// for the rest of the run.
+// The base of the program's application class. Once registered, the instance is held for the
+// rest of the run.
 class Application : public Object {
  public:
   static ClassRecord* Lookup();

@@ -8,8 +8,8 @@
 
 namespace fw {
 
-// The framework's own static initialisers, run before the program's: each builds the class
-// record of one framework class, bases before derived classes.
+// The framework's own static initialisers, run before the program's. There is one: it builds
+// the class records of all the framework's classes, bases before derived classes.
 std::span<const StaticInitializer> FrameworkInitializers();
 // The records those initialisers built, in the same order.
 std::vector<const ClassRecord*> FrameworkClassRecords();

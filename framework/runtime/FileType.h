@@ -62,8 +62,8 @@ const std::vector<FileTypeRegistration>& RegisteredFileTypes();
 bool IsFileTypeRegistered(const String& name);
 
 namespace lifecycle {
-// Forgets the run's registrations, so the next start-up in this process begins with none; the
-// runtime calls it when the run ends.
+// Forgets the run's registrations when the run ends, so the next start-up in this process
+// begins with none.
 void ForgetFileTypeRegistrations();
 }  // namespace lifecycle
 

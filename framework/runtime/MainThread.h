@@ -6,7 +6,8 @@ namespace fw {
 void CheckMainThread();
 
 namespace lifecycle {
+// The thread that starts the run is the main thread.
 void RememberMainThread();
-}
+}  // namespace lifecycle
 
 }  // namespace fw

@@ -87,4 +87,9 @@ T FromValue(const Value& value) {
   return detail::ValueConversion<T>::From(value);
 }
 
+template <class T>
+Value ToValue(T value) {
+  return detail::ValueConversion<T>::To(std::move(value));
+}
+
 }  // namespace fw

@@ -102,9 +102,7 @@ void AddMenuOperations(ClassRecord& record) {
 template <class T, auto Getter, auto Setter>
 PropertyEntry ItemProperty(std::string name, std::string type) {
   return {std::move(name), std::move(type),
-          [](Object& self) {
-            return detail::ValueConversion<T>::To((RuntimeCheckCast<MenuItem>(self).*Getter)());
-          },
+          [](Object& self) { return ToValue<T>((RuntimeCheckCast<MenuItem>(self).*Getter)()); },
           [](Object& self, const Value& value) {
             (RuntimeCheckCast<MenuItem>(self).*Setter)(FromValue<T>(value));
           }};

@@ -42,7 +42,7 @@ class Timer : public Control {
 };
 
 namespace lifecycle {
-// Lets go of the single-shot timers still waiting to fire; the runtime calls it at the end.
+// Lets go of the single-shot timers still waiting to fire, at the end of the run.
 void ReleasePendingTimers();
 }  // namespace lifecycle
 
