@@ -27,7 +27,7 @@ bool RuntimeInBackgroundTask();
 // application object is. Registered in first-use order and released in reverse.
 void RuntimeAddFinalizer(std::function<void()> release);
 
-// Called only by the program's start-up and exit, which know the order of the whole run.
+// Called only by start-up and exit, which know the order of the whole run.
 namespace lifecycle {
 // A process may start the runtime more than once (the tests do): each run begins with no quit
 // asked for and no exception escaped. Finalisers registered before the start stay: they still
