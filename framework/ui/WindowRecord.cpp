@@ -1,11 +1,11 @@
+// The window's class record: its method table and its events.
+#include "framework/ui/Window.h"
+
 #include <QWidget>
 
 #include "framework/runtime/Cast.h"
 #include "framework/runtime/MethodBinding.h"
 #include "framework/runtime/Operations.h"
-#include "framework/ui/Window.h"
-
-// The window's class record: its method table and its events.
 
 namespace fw {
 namespace {
