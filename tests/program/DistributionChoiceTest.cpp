@@ -1,7 +1,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/AboutWnd.h"
 #include "windows/Window1.h"
 

@@ -27,7 +27,7 @@
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Timer.h"
-#include "tests/ControlTesting.h"
+#include "tests/support/ControlTesting.h"
 
 namespace {
 

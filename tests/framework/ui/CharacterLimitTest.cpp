@@ -10,7 +10,7 @@
 
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
-#include "tests/ControlTesting.h"
+#include "tests/support/ControlTesting.h"
 
 namespace {
 

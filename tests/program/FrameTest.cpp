@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "framework/ui/RadioButton.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
-#include "tests/DesktopInput.h"
-#include "tests/TestSupport.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

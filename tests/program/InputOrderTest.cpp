@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/DesktopInput.h"
-#include "tests/TestSupport.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
-#include "tests/DesktopInput.h"
-#include "tests/TestSupport.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

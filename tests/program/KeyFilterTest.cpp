@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "framework/runtime/WeakRef.h"
 #include "framework/ui/Alerts.h"
 #include "framework/ui/Window.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

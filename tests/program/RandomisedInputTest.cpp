@@ -40,8 +40,8 @@
 #include "framework/text/Conversions.h"
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/Window.h"
-#include "tests/DesktopInput.h"
-#include "tests/TestSupport.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/TestSupport.h"
 #include "windows/AboutWnd.h"
 #include "windows/Window1.h"
 

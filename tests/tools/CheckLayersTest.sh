@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs tools/check-layers on a small repository of its own: first one whose includes respect
 # the layers, then one with a fault of every kind, each of which must be named exactly.
-# Usage: tests/CheckLayersTest.sh CHECK_LAYERS
+# Usage: tests/tools/CheckLayersTest.sh CHECK_LAYERS
 set -euo pipefail
 
 check_layers=$1

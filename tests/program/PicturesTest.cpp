@@ -10,7 +10,7 @@
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Picture.h"
 #include "resources/Pictures.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/Window.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/AboutWnd.h"
 #include "windows/Window1.h"
 

@@ -10,7 +10,7 @@
 #include "framework/runtime/ProgramCalls.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Timer.h"
-#include "tests/ControlTesting.h"
+#include "tests/support/ControlTesting.h"
 
 namespace {
 

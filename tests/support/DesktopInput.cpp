@@ -1,4 +1,4 @@
-#include "tests/DesktopInput.h"
+#include "tests/support/DesktopInput.h"
 
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 void TypeIntoWindow(QWidget* window, const QString& text) {
   for (QChar character : text) {

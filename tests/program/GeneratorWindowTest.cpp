@@ -14,7 +14,7 @@
 #include "framework/ui/Control.h"
 #include "framework/ui/LiveWindows.h"
 #include "resources/Pictures.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/AboutWnd.h"
 #include "windows/Window1.h"
 

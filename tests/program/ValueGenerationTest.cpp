@@ -3,7 +3,7 @@
 #include <set>
 
 #include "framework/text/Conversions.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
 
 namespace {

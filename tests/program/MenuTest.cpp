@@ -22,8 +22,8 @@
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/PropertyList.h"
 #include "framework/ui/Window.h"
-#include "tests/DesktopInput.h"
-#include "tests/TestSupport.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 # and the icon where desktops look, an entry that validates and starts the installed program,
 # the pictures at both resolutions, and a program that starts from there and keeps running past
 # its splash window.
-# Usage: tests/InstallTest.sh CMAKE BUILD_DIR
+# Usage: tests/program/InstallTest.sh CMAKE BUILD_DIR
 set -euo pipefail
 
 cmake=$1

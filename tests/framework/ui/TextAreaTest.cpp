@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "framework/ui/TextArea.h"
-#include "tests/ControlTesting.h"
+#include "tests/support/ControlTesting.h"
 
 namespace {
 
