@@ -9,7 +9,6 @@
 #include <set>
 
 #include "framework/base/Exceptions.h"
-#include "framework/random/System.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ fw::Random SeededRandom() {
   return random;
 }
 
-TEST(RandomTest, InRangeDrawsBothBoundsAndNothingOutside) {
+TEST(Random, InRangeDrawsBothBoundsAndNothingOutside) {
   fw::Random random = SeededRandom();
   std::set<std::int64_t> seen;
   for (int i = 0; i < 1000; ++i) {
@@ -31,7 +30,7 @@ TEST(RandomTest, InRangeDrawsBothBoundsAndNothingOutside) {
   EXPECT_EQ(seen, (std::set<std::int64_t>{-1, 0, 1, 2}));
 }
 
-TEST(RandomTest, InRangeIsUniform) {
+TEST(Random, InRangeIsUniform) {
   constexpr int kBins = 10;
   constexpr int kDraws = 100'000;
   // Chi-square with 9 degrees of freedom exceeds this with probability 0.001.
@@ -49,7 +48,7 @@ TEST(RandomTest, InRangeIsUniform) {
   EXPECT_LT(chiSquare, kCriticalValue);
 }
 
-TEST(RandomTest, InRangeEdgeCases) {
+TEST(Random, InRangeEdgeCases) {
   fw::Random random = SeededRandom();
   EXPECT_EQ(random.InRange(5, 5), 5);
   EXPECT_EQ(random.InRange(Int64Limits::max(), Int64Limits::max()), Int64Limits::max());
@@ -69,14 +68,14 @@ TEST(RandomTest, InRangeEdgeCases) {
   EXPECT_TRUE(sawNegative && sawPositive);
 }
 
-TEST(RandomTest, InRangeRejectsAnEmptyRange) {
+TEST(Random, InRangeRejectsAnEmptyRange) {
   fw::Random random;
   EXPECT_THROW(random.InRange(1, 0), fw::InvalidArgumentException);
   EXPECT_THROW(random.InRange(Int64Limits::max(), Int64Limits::min()),
                fw::InvalidArgumentException);
 }
 
-TEST(RandomTest, GaussianIsStandardNormal) {
+TEST(Random, GaussianIsStandardNormal) {
   constexpr int kDraws = 100'000;
   fw::Random random = SeededRandom();
   double sum = 0.0;
@@ -92,7 +91,7 @@ TEST(RandomTest, GaussianIsStandardNormal) {
   EXPECT_NEAR(deviation, 1.0, 0.02);
 }
 
-TEST(RandomTest, SeedFixesTheWholeSequence) {
+TEST(Random, SeedFixesTheWholeSequence) {
   fw::Random used;
   used.Gaussian();  // leaves a spare value behind, which Seed must drop
   used.InRange(0, 100);
@@ -104,7 +103,7 @@ TEST(RandomTest, SeedFixesTheWholeSequence) {
   }
 }
 
-TEST(RandomTest, UnseededSourcesDiffer) {
+TEST(Random, UnseededSourcesDiffer) {
   fw::Random first;
   fw::Random second;
   bool differ = false;
@@ -113,17 +112,6 @@ TEST(RandomTest, UnseededSourcesDiffer) {
              second.InRange(Int64Limits::min(), Int64Limits::max());
   }
   EXPECT_TRUE(differ);
-}
-
-TEST(SystemRandomTest, SharedUntilReleased) {
-  const auto first = fw::System::Random();
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(fw::System::Random(), first);
-  fw::lifecycle::ReleaseRandom();
-  const auto second = fw::System::Random();
-  ASSERT_NE(second, nullptr);
-  EXPECT_NE(second, first);
-  EXPECT_EQ(fw::System::Random(), second);
 }
 
 }  // namespace

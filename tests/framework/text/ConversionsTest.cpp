@@ -17,7 +17,7 @@ using namespace std::string_view_literals;
 using Int64Limits = std::numeric_limits<std::int64_t>;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-TEST(ValTest, ReadsTheLeadingPlainNumber) {
+TEST(Conversions, ReadsTheLeadingPlainNumber) {
   const std::vector<std::pair<std::string, double>> cases = {
       {"42", 42.0},   {"-0.5", -0.5},    {"+7", 7.0},         {"12.5abc", 12.5},
       {".5", 0.5},    {"5.", 5.0},       {"  \t 3.25", 3.25}, {"007", 7.0},
@@ -29,19 +29,19 @@ TEST(ValTest, ReadsTheLeadingPlainNumber) {
   }
 }
 
-TEST(ValTest, TextWithoutANumberIsZero) {
+TEST(Conversions, TextWithoutANumberIsZero) {
   for (const std::string text : {"", "-", "+", ".", "-.", "+.", "/", "abc", " ", "\n5", "- 5",
                                  "+-5", "inf", "-inf", "nan", "Infinity", "\xFF"}) {
     EXPECT_EQ(fw::Val(text), 0.0) << '"' << text << '"';
   }
 }
 
-TEST(ValTest, StopsAtAnEmbeddedNul) {
+TEST(Conversions, StopsAtAnEmbeddedNul) {
   EXPECT_EQ(fw::Val("12\0 34"sv), 12.0);
   EXPECT_EQ(fw::Val("\0 34"sv), 0.0);
 }
 
-TEST(ValTest, HugeAndTinyDigitStrings) {
+TEST(Conversions, HugeAndTinyDigitStrings) {
   const std::string nines(400, '9');
   EXPECT_EQ(fw::Val(nines), kInfinity);
   EXPECT_EQ(fw::Val("-" + nines), -kInfinity);
@@ -51,14 +51,14 @@ TEST(ValTest, HugeAndTinyDigitStrings) {
   EXPECT_DOUBLE_EQ(fw::Val("1" + std::string(308, '0')), 1e308);
 }
 
-TEST(ToInt64Test, TruncatesTowardZero) {
+TEST(Conversions, TruncatesTowardZero) {
   EXPECT_EQ(fw::ToInt64(2.9), 2);
   EXPECT_EQ(fw::ToInt64(-2.9), -2);
   EXPECT_EQ(fw::ToInt64(-0.0), 0);
   EXPECT_EQ(fw::ToInt64(0x1p53 + 2), 9007199254740994);
 }
 
-TEST(ToInt64Test, SaturatesAtBothBoundsAndMapsNaNToZero) {
+TEST(Conversions, SaturatesAtBothBoundsAndMapsNaNToZero) {
   EXPECT_EQ(fw::ToInt64(0x1p63), Int64Limits::max());
   EXPECT_EQ(fw::ToInt64(1e300), Int64Limits::max());
   EXPECT_EQ(fw::ToInt64(kInfinity), Int64Limits::max());
@@ -70,7 +70,7 @@ TEST(ToInt64Test, SaturatesAtBothBoundsAndMapsNaNToZero) {
   EXPECT_EQ(fw::ToInt64(fw::Val(std::string(400, '9'))), Int64Limits::max());
 }
 
-TEST(StrTest, PlainDecimalAndFormatted) {
+TEST(Conversions, PlainDecimalAndFormatted) {
   EXPECT_EQ(fw::Str(0), "0");
   EXPECT_EQ(fw::Str(-42), "-42");
   EXPECT_EQ(fw::Str(Int64Limits::max()), "9223372036854775807");
@@ -80,7 +80,7 @@ TEST(StrTest, PlainDecimalAndFormatted) {
   EXPECT_THROW(fw::Str(7, "x"), fw::InvalidArgumentException);
 }
 
-TEST(ChrTest, EncodesOneCodePoint) {
+TEST(Conversions, EncodesOneCodePoint) {
   EXPECT_EQ(fw::Chr(13), "\r");
   EXPECT_EQ(fw::Chr(65), "A");
   EXPECT_EQ(fw::Chr(0), "\0"sv);
@@ -91,7 +91,7 @@ TEST(ChrTest, EncodesOneCodePoint) {
   EXPECT_EQ(fw::Chr(0x10FFFF), "\xF4\x8F\xBF\xBF");
 }
 
-TEST(ChrTest, InvalidCodePointsGiveEmptyText) {
+TEST(Conversions, InvalidCodePointsGiveEmptyText) {
   for (const std::int64_t codePoint :
        {std::int64_t{-1}, std::int64_t{0xD800}, std::int64_t{0xDFFF}, std::int64_t{0x110000},
         std::int64_t{0x1'0000'0041}, Int64Limits::min(), Int64Limits::max()}) {
@@ -99,7 +99,7 @@ TEST(ChrTest, InvalidCodePointsGiveEmptyText) {
   }
 }
 
-TEST(AscTest, ReadsTheFirstCodePoint) {
+TEST(Conversions, ReadsTheFirstCodePoint) {
   EXPECT_EQ(fw::Asc(""), 0);
   EXPECT_EQ(fw::Asc("A"), 65);
   EXPECT_EQ(fw::Asc("\r\n"), 13);
@@ -110,7 +110,7 @@ TEST(AscTest, ReadsTheFirstCodePoint) {
   EXPECT_EQ(fw::Asc("\xF0\x9F\x98\x80\xFF"), 0x1F600);
 }
 
-TEST(AscTest, MalformedFirstSequenceGivesItsFirstByte) {
+TEST(Conversions, MalformedFirstSequenceGivesItsFirstByte) {
   const std::vector<std::string> malformed = {
       "\xFF",              // never valid
       "\x80z",             // continuation byte first
@@ -125,7 +125,7 @@ TEST(AscTest, MalformedFirstSequenceGivesItsFirstByte) {
   }
 }
 
-TEST(AscTest, RoundTripsWithChr) {
+TEST(Conversions, RoundTripsWithChr) {
   for (const std::int64_t codePoint : {1, 0x7F, 0x80, 0x7FF, 0x800, 0xFFFF, 0x10000, 0x10FFFF}) {
     EXPECT_EQ(fw::Asc(fw::Chr(codePoint).View()), codePoint);
   }

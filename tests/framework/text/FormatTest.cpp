@@ -19,7 +19,7 @@ void ExpectFormats(const std::vector<Case>& cases) {
   }
 }
 
-TEST(FormatTest, SignedSixDecimals) {
+TEST(Format, SignedSixDecimals) {
   const std::string pattern = "+##.000000";
   ExpectFormats({
       {0.5, pattern, "+.500000"},
@@ -38,7 +38,7 @@ TEST(FormatTest, SignedSixDecimals) {
   });
 }
 
-TEST(FormatTest, WholeDigitPatterns) {
+TEST(Format, WholeDigitPatterns) {
   ExpectFormats({
       {12345.0, "##", "12345"},
       {5.0, "##", "5"},
@@ -58,7 +58,7 @@ TEST(FormatTest, WholeDigitPatterns) {
   });
 }
 
-TEST(FormatTest, FractionPatterns) {
+TEST(Format, FractionPatterns) {
   ExpectFormats({
       {0.0, "0.00", "0.00"},
       {-0.001, "0.00", "0.00"},
@@ -76,7 +76,7 @@ TEST(FormatTest, FractionPatterns) {
   });
 }
 
-TEST(FormatTest, ProductsThatLandOnAHalfRoundByTheTrueValue) {
+TEST(Format, ProductsThatLandOnAHalfRoundByTheTrueValue) {
   // Each product with the power of ten rounds to exactly .5, though the stored value is below
   // the tie; the last one is stored above it.
   ExpectFormats({
@@ -88,7 +88,7 @@ TEST(FormatTest, ProductsThatLandOnAHalfRoundByTheTrueValue) {
   });
 }
 
-TEST(FormatTest, TrueTiesRoundAwayFromZero) {
+TEST(Format, TrueTiesRoundAwayFromZero) {
   ExpectFormats({
       {2.5, "0", "3"},
       {-2.5, "0", "-3"},
@@ -102,7 +102,7 @@ TEST(FormatTest, TrueTiesRoundAwayFromZero) {
   });
 }
 
-TEST(FormatTest, HugeAndTinyValues) {
+TEST(Format, HugeAndTinyValues) {
   ExpectFormats({
       {1e20, "0", "100000000000000000000"},
       {-1e20, "+0.0", "-100000000000000000000.0"},
@@ -122,7 +122,7 @@ TEST(FormatTest, HugeAndTinyValues) {
   EXPECT_TRUE(largest.ends_with("858368.0")) << largest;
 }
 
-TEST(FormatTest, NonFiniteValues) {
+TEST(Format, NonFiniteValues) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
   ExpectFormats({
       {std::numeric_limits<double>::quiet_NaN(), "+##.000000", "NaN"},
@@ -134,7 +134,7 @@ TEST(FormatTest, NonFiniteValues) {
   });
 }
 
-TEST(FormatTest, InvalidPatternsThrowAndNameThePattern) {
+TEST(Format, InvalidPatternsThrowAndNameThePattern) {
   for (const std::string pattern : {"x", "0.0.0", "#+", "++0", "0,000", " 0", "0.0e", "$0.00"}) {
     try {
       fw::Format(1.0, pattern);
@@ -146,7 +146,7 @@ TEST(FormatTest, InvalidPatternsThrowAndNameThePattern) {
   }
 }
 
-TEST(FormatTest, ARejectedPatternDoesNotDisturbTheLastOne) {
+TEST(Format, ARejectedPatternDoesNotDisturbTheLastOne) {
   EXPECT_EQ(fw::Format(1.5, "0.00"), "1.50");
   EXPECT_THROW(fw::Format(1.5, "0.0x"), fw::InvalidArgumentException);
   EXPECT_EQ(fw::Format(1.5, "0.00"), "1.50");

@@ -9,7 +9,7 @@ namespace {
 
 using fw::String;
 
-TEST(StringTest, EmptyStrings) {
+TEST(String, EmptyStrings) {
   const String none;
   EXPECT_TRUE(none.IsEmpty());
   EXPECT_EQ(none.Size(), 0u);
@@ -20,7 +20,7 @@ TEST(StringTest, EmptyStrings) {
   EXPECT_EQ(String("x") + none, "x");
 }
 
-TEST(StringTest, EqualityComparesText) {
+TEST(String, EqualityComparesText) {
   EXPECT_EQ(String("abc"), String(std::string("abc")));
   EXPECT_EQ(String("abc"), std::string_view("abc"));
   EXPECT_FALSE(String("abc") == "abd");
@@ -29,7 +29,7 @@ TEST(StringTest, EqualityComparesText) {
   EXPECT_FALSE(String(std::string_view("a\0b", 3)) == "a");
 }
 
-TEST(StringTest, CopiesShareOneBuffer) {
+TEST(String, CopiesShareOneBuffer) {
   const String original("shared");
   const String copy = original;
   EXPECT_TRUE(original.IsPrefixOfSameBuffer(copy));
@@ -38,7 +38,7 @@ TEST(StringTest, CopiesShareOneBuffer) {
   EXPECT_FALSE(String().IsPrefixOfSameBuffer(String()));
 }
 
-TEST(StringTest, AppendingToTheNewestCopyGrowsInPlace) {
+TEST(String, AppendingToTheNewestCopyGrowsInPlace) {
   const String older("abc");
   String newer = older;
   newer += "def";
@@ -48,7 +48,7 @@ TEST(StringTest, AppendingToTheNewestCopyGrowsInPlace) {
   EXPECT_FALSE(newer.IsPrefixOfSameBuffer(older));
 }
 
-TEST(StringTest, RepeatedConcatenationKeepsOneBuffer) {
+TEST(String, RepeatedConcatenationKeepsOneBuffer) {
   String text("start");
   const String first = text;
   std::string expected = "start";
@@ -61,7 +61,7 @@ TEST(StringTest, RepeatedConcatenationKeepsOneBuffer) {
   EXPECT_TRUE(first.IsPrefixOfSameBuffer(text));
 }
 
-TEST(StringTest, AppendingToAnOlderCopyCopies) {
+TEST(String, AppendingToAnOlderCopyCopies) {
   String older("abc");
   String newer = older + "def";
   older += "XYZ";
@@ -73,7 +73,7 @@ TEST(StringTest, AppendingToAnOlderCopyCopies) {
   EXPECT_EQ(older, "abcXYZ");
 }
 
-TEST(StringTest, SiblingsOfEqualLengthDoNotSeeEachOthersAppends) {
+TEST(String, SiblingsOfEqualLengthDoNotSeeEachOthersAppends) {
   const String base("base");
   String left = base;
   String right = base;
@@ -84,7 +84,7 @@ TEST(StringTest, SiblingsOfEqualLengthDoNotSeeEachOthersAppends) {
   EXPECT_EQ(right, "base-right");
 }
 
-TEST(StringTest, SelfAppendSurvivesReallocation) {
+TEST(String, SelfAppendSurvivesReallocation) {
   String text(std::string(100, 'a') + "z");
   const std::string once = text.ToStdString();
   text = text + text;
@@ -97,7 +97,7 @@ TEST(StringTest, SelfAppendSurvivesReallocation) {
   EXPECT_EQ(grown.View(), once + once + once + once + "aaa");
 }
 
-TEST(StringTest, MovedFromStringIsEmptyAndUsable) {
+TEST(String, MovedFromStringIsEmptyAndUsable) {
   String constructedFrom("hello");
   const String constructed = std::move(constructedFrom);
   EXPECT_EQ(constructed, "hello");
