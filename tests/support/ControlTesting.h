@@ -70,14 +70,24 @@ class EventLog : public fw::Object {
   };
 };
 
+// Answers for a handler whose result says whether it took the event: true keeps it from the
+// control, false lets it through.
+inline fw::Value Swallow(fw::Arguments) {
+  return fw::Value(true);
+}
+inline fw::Value LetThrough(fw::Arguments) {
+  return fw::Value(false);
+}
+
 // Lets Qt deliver what is pending: queued calls, deferred deletions, paint requests.
 inline void ProcessEvents() {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A shown 480 x 540 window per test, closed and destroyed at the end.
-class WindowTest : public testing::Test {
+// A shown 480 x 540 window per test, closed and destroyed at the end. Each suite names it for
+// the unit it tests.
+class ShownWindowTest : public testing::Test {
  protected:
   void SetUp() override { window = BuildWindow(WindowRecord()); }
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-using controls_testing::WindowTest;
+using controls_testing::ShownWindowTest;
 using I = std::int64_t;
 using S = fw::String;
 
@@ -46,10 +46,10 @@ bool IsValidUtf8(const std::string& bytes) {
 }
 
 // "Low Value" as the program lays it out: six characters at most.
-class CharacterLimitTest : public WindowTest {
+class CharacterLimit : public ShownWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    ShownWindowTest::SetUp();
     field = Add<fw::TextField>(
         "LowFld", {{"MaximumCharactersAllowed", I{6}}, {"ValidationMask", S("######")}});
     Activate();
@@ -79,7 +79,7 @@ class CharacterLimitTest : public WindowTest {
   std::shared_ptr<fw::TextField> field;
 };
 
-TEST_F(CharacterLimitTest, PastesKeepWholeCharactersUpToTheLimit) {
+TEST_F(CharacterLimit, PastesKeepWholeCharactersUpToTheLimit) {
   Paste("\xC3\xA9\xC3\xBC\xE2\x82\xAC" + Astral(0, 2));  // "éü€" and two astral digits
   EXPECT_EQ(Text(), "\xC3\xA9\xC3\xBC\xE2\x82\xAC" + Astral(0, 2));
 
@@ -92,7 +92,7 @@ TEST_F(CharacterLimitTest, PastesKeepWholeCharactersUpToTheLimit) {
   EXPECT_EQ(Text(), Repeated(kAccentedE, 6));
 }
 
-TEST_F(CharacterLimitTest, WhatDoesNotFitIsCutFromTheInsertedTextNeverFromTheOld) {
+TEST_F(CharacterLimit, WhatDoesNotFitIsCutFromTheInsertedTextNeverFromTheOld) {
   Hold("1234", 2);
   Paste(Astral(0, 3));
   EXPECT_EQ(Text(), "12" + Astral(0, 2) + "34");
@@ -114,7 +114,7 @@ TEST_F(CharacterLimitTest, WhatDoesNotFitIsCutFromTheInsertedTextNeverFromTheOld
   EXPECT_EQ(Text(), "12" + Astral(0, 2) + "56") << "the selection made room for two";
 }
 
-TEST_F(CharacterLimitTest, TypingAndInputMethodsKeepWholeCharacters) {
+TEST_F(CharacterLimit, TypingAndInputMethodsKeepWholeCharacters) {
   Hold("12345", 5);
   TypeKey(kAstral[0]);
   TypeKey(kAstral[1]);
@@ -131,7 +131,7 @@ TEST_F(CharacterLimitTest, TypingAndInputMethodsKeepWholeCharacters) {
   EXPECT_EQ(Text(), "1234" + Astral(0, 2));
 }
 
-TEST_F(CharacterLimitTest, TheMaskCountsCharactersAndTheProgramsTextMeetsTheLimit) {
+TEST_F(CharacterLimit, TheMaskCountsCharactersAndTheProgramsTextMeetsTheLimit) {
   field->SetText(S(Astral(0, 7)));
   EXPECT_EQ(Text(), Astral(0, 6));
 
@@ -141,7 +141,7 @@ TEST_F(CharacterLimitTest, TheMaskCountsCharactersAndTheProgramsTextMeetsTheLimi
   EXPECT_EQ(Text(), "123");
 }
 
-TEST_F(CharacterLimitTest, BrokenTextFromTheClipboardReadsBackAsValidUtf8) {
+TEST_F(CharacterLimit, BrokenTextFromTheClipboardReadsBackAsValidUtf8) {
   auto area = Add<fw::TextArea>("RandomFld", {{"Width", I{110}}, {"Height", I{325}}});
   const auto pasteInto = [](QWidget* widget, QMimeData* data) {
     QApplication::clipboard()->setMimeData(data);

@@ -20,13 +20,13 @@
 namespace {
 
 using controls_testing::ProcessEvents;
-using controls_testing::WindowTest;
+using controls_testing::ShownWindowTest;
 using S = fw::String;
 
-class TextAreaTest : public WindowTest {
+class TextArea : public ShownWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    ShownWindowTest::SetUp();
     area = Add<fw::TextArea>("RandomFld", {{"Width", std::int64_t{110}},
                                            {"Height", std::int64_t{325}},
                                            {"HasVerticalScrollbar", true}});
@@ -38,7 +38,7 @@ class TextAreaTest : public WindowTest {
   std::shared_ptr<fw::TextArea> area;
 };
 
-TEST_F(TextAreaTest, LinesEndedByCarriageReturnsShowAsLinesOfTheWidget) {
+TEST_F(TextArea, LinesEndedByCarriageReturnsShowAsLinesOfTheWidget) {
   area->SetText("1\r2\r");
   EXPECT_EQ(area->Text(), "1\r2\r");
   area->FlushToWidget();
@@ -46,7 +46,7 @@ TEST_F(TextAreaTest, LinesEndedByCarriageReturnsShowAsLinesOfTheWidget) {
   EXPECT_EQ(Editor().document()->blockCount(), 3);
 }
 
-TEST_F(TextAreaTest, AppendedLinesReachTheWidgetAsOneTailOnTheNextTurnOfTheLoop) {
+TEST_F(TextArea, AppendedLinesReachTheWidgetAsOneTailOnTheNextTurnOfTheLoop) {
   area->SetText("start\r");
   area->FlushToWidget();
   // Each change of the document: position, characters removed, characters added.
@@ -73,7 +73,7 @@ TEST_F(TextAreaTest, AppendedLinesReachTheWidgetAsOneTailOnTheNextTurnOfTheLoop)
   EXPECT_EQ(changes, (std::vector<std::tuple<int, int, int>>{{6, 0, tailLength}}));
 }
 
-TEST_F(TextAreaTest, ATextThatDoesNotExtendTheCurrentOneReplacesIt) {
+TEST_F(TextArea, ATextThatDoesNotExtendTheCurrentOneReplacesIt) {
   area->SetText(S("1\r") + "2\r");
   const S earlier = area->Text();
   area->SetText(area->Text() + "3\r");
@@ -96,7 +96,7 @@ TEST_F(TextAreaTest, ATextThatDoesNotExtendTheCurrentOneReplacesIt) {
   EXPECT_EQ(Shown(), "");
 }
 
-TEST_F(TextAreaTest, WhatTheUserTypesOrPastesReadsBackWithCarriageReturns) {
+TEST_F(TextArea, WhatTheUserTypesOrPastesReadsBackWithCarriageReturns) {
   area->SetText("1\r");
   ProcessEvents();
   Activate();
@@ -115,7 +115,7 @@ TEST_F(TextAreaTest, WhatTheUserTypesOrPastesReadsBackWithCarriageReturns) {
   EXPECT_EQ(Shown(), "1\n22\na\nb\n3\n");
 }
 
-TEST_F(TextAreaTest, TheWidgetCatchesUpBeforeTheUserEditsIt) {
+TEST_F(TextArea, TheWidgetCatchesUpBeforeTheUserEditsIt) {
   area->SetText("1\r");
   ProcessEvents();
   Activate();
@@ -138,7 +138,7 @@ std::vector<std::string> VisualLines(const QTextBlock& block) {
   return lines;
 }
 
-TEST_F(TextAreaTest, ALongLineWithoutBreaksIsTakenWholeWrappedToTheWidthAndTypingGoesOn) {
+TEST_F(TextArea, ALongLineWithoutBreaksIsTakenWholeWrappedToTheWidthAndTypingGoesOn) {
   area->SetText("");
   Activate();
   area->SetFocus();
@@ -164,7 +164,7 @@ TEST_F(TextAreaTest, ALongLineWithoutBreaksIsTakenWholeWrappedToTheWidthAndTypin
   }
 }
 
-TEST_F(TextAreaTest, ValuesShowOnePerLineAndOnlyWhatDoesNotFitWraps) {
+TEST_F(TextArea, ValuesShowOnePerLineAndOnlyWhatDoesNotFitWraps) {
   area->SetText("123456\r+1.234567\r-0.000001\r12 34\r123456789012345678901234567890\r");
   area->FlushToWidget();
   QTextBlock block = Editor().document()->firstBlock();
@@ -175,7 +175,7 @@ TEST_F(TextAreaTest, ValuesShowOnePerLineAndOnlyWhatDoesNotFitWraps) {
   EXPECT_GT(VisualLines(block).size(), 1U);
 }
 
-TEST_F(TextAreaTest, CopyingGivesOrdinaryLineEnds) {
+TEST_F(TextArea, CopyingGivesOrdinaryLineEnds) {
   area->SetText("1\r2\r");
   area->FlushToWidget();
   Editor().selectAll();
@@ -183,7 +183,7 @@ TEST_F(TextAreaTest, CopyingGivesOrdinaryLineEnds) {
   EXPECT_EQ(QApplication::clipboard()->text(), "1\n2\n");
 }
 
-TEST_F(TextAreaTest, AnUpdateStillPendingWhenTheAreaIsDestroyedIsDropped) {
+TEST_F(TextArea, AnUpdateStillPendingWhenTheAreaIsDestroyedIsDropped) {
   area->SetText("1\r");
   window->Close();
   window.reset();

@@ -15,13 +15,13 @@
 namespace {
 
 using controls_testing::ProcessEvents;
-using controls_testing::WindowTest;
+using controls_testing::ShownWindowTest;
 using I = std::int64_t;
 
 // Generous: the event loop of a loaded test machine may run late, never early.
 constexpr int kPatienceMs = 5000;
 
-class TimerTest : public WindowTest {
+class Timer : public ShownWindowTest {
  protected:
   std::shared_ptr<fw::Timer> AddTimer(const fw::PropertyList& properties) {
     auto timer = Add<fw::Timer>("Timer1", properties);
@@ -34,7 +34,7 @@ class TimerTest : public WindowTest {
   }
 };
 
-TEST_F(TimerTest, ASingleShotTimerFiresOnceAndTurnsItselfOff) {
+TEST_F(Timer, ASingleShotTimerFiresOnceAndTurnsItselfOff) {
   auto timer = AddTimer({{"RunMode", I{1}}, {"Period", I{20}}});
   ASSERT_TRUE(WaitForFirings(1));
   QTest::qWait(100);
@@ -42,7 +42,7 @@ TEST_F(TimerTest, ASingleShotTimerFiresOnceAndTurnsItselfOff) {
   EXPECT_EQ(timer->RunMode(), 0);
 }
 
-TEST_F(TimerTest, AMultipleTimerFiresUntilItIsTurnedOff) {
+TEST_F(Timer, AMultipleTimerFiresUntilItIsTurnedOff) {
   auto timer = AddTimer({{"RunMode", I{2}}, {"Period", I{5}}});
   ASSERT_TRUE(WaitForFirings(3));
   timer->SetRunMode(0);
@@ -51,7 +51,7 @@ TEST_F(TimerTest, AMultipleTimerFiresUntilItIsTurnedOff) {
   EXPECT_EQ(log->entries.size(), firings);
 }
 
-TEST_F(TimerTest, AFiringWhileAHandlerRunsWaitsForItsEnd) {
+TEST_F(Timer, AFiringWhileAHandlerRunsWaitsForItsEnd) {
   AddTimer({{"RunMode", I{1}}, {"Period", I{1}}});
   fw::RuntimeCallProgram([this] {
     // Long enough for the timer to come due and for the yield point to serve the event loop.
@@ -65,7 +65,7 @@ TEST_F(TimerTest, AFiringWhileAHandlerRunsWaitsForItsEnd) {
   EXPECT_EQ(log->entries, (std::vector<std::string>{"handler ends", "Action: Timer"}));
 }
 
-TEST_F(TimerTest, AnArmedSingleShotTimerKeepsItsClosedWindowUntilItFires) {
+TEST_F(Timer, AnArmedSingleShotTimerKeepsItsClosedWindowUntilItFires) {
   std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{30}}});
   std::weak_ptr<fw::Window> closed = window;
   window->Close();
@@ -79,7 +79,7 @@ TEST_F(TimerTest, AnArmedSingleShotTimerKeepsItsClosedWindowUntilItFires) {
   EXPECT_TRUE(closed.expired());
 }
 
-TEST_F(TimerTest, AClosedWindowsTimerEndsWithItWhileAnotherWindowShows) {
+TEST_F(Timer, AClosedWindowsTimerEndsWithItWhileAnotherWindowShows) {
   std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{20}}});
   std::weak_ptr<fw::Window> closed = window;
   std::shared_ptr<fw::Window> shown = BuildWindow(WindowRecord());
@@ -91,7 +91,7 @@ TEST_F(TimerTest, AClosedWindowsTimerEndsWithItWhileAnotherWindowShows) {
   shown->Close();
 }
 
-TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
+TEST_F(Timer, TheRuntimeCanLetGoOfTimersStillWaiting) {
   std::weak_ptr<fw::Timer> timer = AddTimer({{"RunMode", I{1}}, {"Period", I{60000}}});
   window->Close();
   window.reset();
@@ -101,7 +101,7 @@ TEST_F(TimerTest, TheRuntimeCanLetGoOfTimersStillWaiting) {
   EXPECT_TRUE(timer.expired());
 }
 
-TEST_F(TimerTest, CallActionFiresNowAndSpendsASingleShotTimer) {
+TEST_F(Timer, CallActionFiresNowAndSpendsASingleShotTimer) {
   auto timer = AddTimer({{"RunMode", I{1}}, {"Period", I{20}}});
   fw::Arguments none;
   timer->Record().FindMethod("_CallAction")(*timer, none);
@@ -111,7 +111,7 @@ TEST_F(TimerTest, CallActionFiresNowAndSpendsASingleShotTimer) {
   EXPECT_EQ(log->entries.size(), 1U);
 }
 
-TEST_F(TimerTest, TheMethodTableListsTheTimersOperationsInOrder) {
+TEST_F(Timer, TheMethodTableListsTheTimersOperationsInOrder) {
   std::vector<std::string> names;
   for (const fw::MethodEntry& method : fw::Timer::Lookup()->Methods()) {
     names.push_back(method.name);
@@ -125,7 +125,7 @@ TEST_F(TimerTest, TheMethodTableListsTheTimersOperationsInOrder) {
                fw::UnsupportedOperationException);
 }
 
-TEST_F(TimerTest, RunModesAndPeriodsOutsideTheirRangeAreRefused) {
+TEST_F(Timer, RunModesAndPeriodsOutsideTheirRangeAreRefused) {
   auto timer = AddTimer({});
   EXPECT_THROW(fw::SetProperties(*timer, {{"RunMode", I{3}}}), fw::InvalidPropertyException);
   EXPECT_THROW(fw::SetProperties(*timer, {{"Period", I{-1}}}), fw::InvalidPropertyException);
