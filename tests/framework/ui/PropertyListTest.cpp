@@ -120,4 +120,23 @@ TEST_F(PropertyList, PropertyListErrorsNameTheEntryAndKeepTheEarlierOnes) {
   EXPECT_THROW(fw::SetProperties(*label, {{"TextAlignment", I{7}}}), fw::InvalidPropertyException);
 }
 
+// A window as its layout list meets it: before its constructor has run.
+TEST_F(PropertyList, WindowPropertyListErrorsNameTheEntry) {
+  auto unbuilt = fw::New<fw::Window>();
+  try {
+    fw::SetProperties(*unbuilt, {{"Widht", std::int64_t{480}}});
+    FAIL() << "an unknown name must raise";
+  } catch (const fw::InvalidPropertyException& exception) {
+    EXPECT_NE(std::string(exception.what()).find("Widht"), std::string::npos);
+  }
+  try {
+    fw::SetProperties(*unbuilt, {{"Title", std::int64_t{3}}});
+    FAIL() << "a value of the wrong type must raise";
+  } catch (const fw::InvalidPropertyException& exception) {
+    EXPECT_NE(std::string(exception.what()).find("Title"), std::string::npos);
+  }
+  EXPECT_THROW(fw::SetProperties(*unbuilt, {{"Type", std::int64_t{9}}}),
+               fw::InvalidPropertyException);
+}
+
 }  // namespace
