@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "app/Startup.h"
@@ -33,6 +34,12 @@ void Activate(QWidget* window) {
   ProcessEvents();
   QApplication::setActiveWindow(window);
   ProcessEvents();
+}
+
+void SkipUnlessHighResolution() {
+  if (qGuiApp->devicePixelRatio() <= 1) {
+    GTEST_SKIP() << "needs a screen pixel ratio above 1; run with QT_SCALE_FACTOR=2";
+  }
 }
 
 GeneratorWindowTest::GeneratorWindowTest() {

@@ -44,6 +44,17 @@ void ProcessEvents();
 // Gives a top-level widget the activation a user's click into it would.
 void Activate(QWidget* window);
 
+// Qt fixes the screens' pixel ratio when it starts: ctest runs the suites named *AtScale2 in a
+// process of their own at QT_SCALE_FACTOR=2 (tests/CMakeLists.txt); elsewhere they skip.
+void SkipUnlessHighResolution();
+
+// The runtime up as in ProgramRuntime, on a screen whose pixel ratio is above 1.
+class HighResolutionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SkipUnlessHighResolution(); }
+  ProgramRuntime runtime_;
+};
+
 // The program started as far as its generator window, as the user first meets it: early
 // start-up done, the window made and activated once. Beeps and messages are recorded.
 class GeneratorWindowTest : public ::testing::Test {
