@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -19,6 +17,7 @@
 #include "framework/runtime/Delegate.h"
 #include "framework/ui/PropertyList.h"
 #include "framework/ui/Window.h"
+#include "tests/support/TestSupport.h"
 
 namespace controls_testing {
 
@@ -77,12 +76,6 @@ inline fw::Value Swallow(fw::Arguments) {
 }
 inline fw::Value LetThrough(fw::Arguments) {
   return fw::Value(false);
-}
-
-// Lets Qt deliver what is pending: queued calls, deferred deletions, paint requests.
-inline void ProcessEvents() {
-  QCoreApplication::processEvents();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A shown 480 x 540 window per test, closed and destroyed at the end. Each suite names it for

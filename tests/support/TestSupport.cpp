@@ -1,6 +1,8 @@
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -24,8 +26,10 @@ ProgramRuntime::~ProgramRuntime() {
 }
 
 void ProcessEvents() {
+  // What one pass delivers may post more, such as the activation a hidden window hands on.
   for (int pass = 0; pass < 3; ++pass) {
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
 

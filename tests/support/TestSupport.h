@@ -38,7 +38,9 @@ class ProgramRuntime {
   ProgramRuntime& operator=(const ProgramRuntime&) = delete;
 };
 
-// Lets Qt deliver what is pending (activation, deferred deletion, queued updates).
+// Lets Qt deliver what is pending: activations, queued calls and updates, paint requests, and
+// the deletions deferred meanwhile, which processEvents() alone leaves waiting when no event
+// loop runs.
 void ProcessEvents();
 
 // Gives a top-level widget the activation a user's click into it would.

@@ -82,7 +82,7 @@ TEST_F(Control, AControlThatOutlivesItsWindowLosesItsWidgetSafely) {
   auto field = Add<fw::TextField>("repsFld", {{"Value", S("1")}});
   window->Close();
   window.reset();
-  controls_testing::ProcessEvents();
+  ProcessEvents();
   EXPECT_EQ(field->Widget(), nullptr);
   EXPECT_THROW(field->SetVisible(true), fw::NilObjectException);
 }

@@ -38,7 +38,7 @@ TEST_F(RadioButton, RadioButtonsExcludeEachOtherAndOnlyTheUsersChoiceRaisesActio
 
   for (int click = 0; click < 2; ++click) {  // the second on the chosen button
     QTest::mouseClick(gaussian->Widget(), Qt::LeftButton, {}, QPoint(8, 10));
-    controls_testing::ProcessEvents();
+    ProcessEvents();
   }
   EXPECT_TRUE(gaussian->Value());
   EXPECT_FALSE(uniform->Value());

@@ -19,7 +19,6 @@
 
 namespace {
 
-using controls_testing::ProcessEvents;
 using controls_testing::ShownWindowTest;
 using S = fw::String;
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-using controls_testing::ProcessEvents;
 using controls_testing::ShownWindowTest;
 using I = std::int64_t;
 
