@@ -22,7 +22,7 @@ std::vector<RectControl*> ChildrenByTabIndex(const std::vector<RectControl*>& co
 
 }  // namespace
 
-void ApplyTabOrder(const std::vector<RectControl*>& controlsInAddedOrder) {
+void ChainTabStops(const std::vector<RectControl*>& controlsInAddedOrder) {
   std::vector<RectControl*> chain;
   for (RectControl* top : ChildrenByTabIndex(controlsInAddedOrder, String())) {
     chain.push_back(top);

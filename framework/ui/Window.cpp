@@ -368,7 +368,7 @@ void Window::ApplyTabOrder() {
       controls.push_back(rect);
     }
   }
-  fw::ApplyTabOrder(controls);
+  ChainTabStops(controls);
 }
 
 void Window::InstallMenuBarView() {
