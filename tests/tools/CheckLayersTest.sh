@@ -45,12 +45,17 @@ source_file framework/ui/Beside.cpp '#  include "framework/random/Random.h"'
 source_file windows/Qt.cpp '#include <QtCore/QString>' '#include "app/main.cpp"'
 source_file app/Typo.cpp '#include "framework/ui/Windw.h"' '#include "tests/Test.cpp"'
 source_file framework/foo/Foo.h '#pragma once'
+source_file framework/text/Angled.cpp '#include <framework/ui/Window.h>' '#include <string>'
+source_file windows/LowerCase.cpp '#include <qstring.h>' '#include <private/qwidget_p.h>'
 expect 1 'app/Typo.cpp:1: "framework/ui/Windw.h" is no file in the repository
 app/Typo.cpp:2: app may not include a file of no layer (tests/Test.cpp)
 framework/base/Up.cpp:1: base may not include random (framework/random/Random.h)
 framework/foo/Foo.h: its folder belongs to no layer
+framework/text/Angled.cpp:1: text may not include ui (framework/ui/Window.h)
 framework/ui/Beside.cpp:1: ui may not include random (framework/random/Random.h)
+windows/LowerCase.cpp:1: windows may not include Qt (<qstring.h>)
+windows/LowerCase.cpp:2: windows may not include Qt (<private/qwidget_p.h>)
 windows/Qt.cpp:1: windows may not include Qt (<QtCore/QString>)
 windows/Qt.cpp:2: windows may not include app (app/main.cpp)
-layers: 7 faults in 10 files'
+layers: 10 faults in 12 files'
 echo "PASS: tools/check-layers passes layered includes and names each kind of fault"
