@@ -35,6 +35,8 @@ class TextField : public RectControl {
   bool HandleWidgetEvent(QEvent& event) override;
 
  private:
+  class Editor;
+
   bool HandleKey(const QKeyEvent& key);
   void ApplyLengthLimit();
 
