@@ -70,8 +70,8 @@ Boundaries Cuts(Span inserted, const Boundaries& boundaries) {
 
 // Where the inserted text is cut: after as many of its characters as fit with the rest. The
 // kept text is counted whole at each cut, as characters can pair up differently across it (a
-// flag is a pair of regional indicators, a mark joins the letter before it); its count only
-// grows from one cut to the next, so the last cut that fits is found by halving.
+// flag is a pair of regional indicators, a mark joins the letter before it); its count never
+// falls from one cut to the next, so the last cut that fits is found by halving.
 qsizetype KeptEnd(const QString& text, Span inserted, const Boundaries& boundaries, int maximum) {
   const Boundaries cuts = Cuts(inserted, boundaries);
   const QString rest = text.mid(inserted.end);
