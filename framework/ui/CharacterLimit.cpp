@@ -11,11 +11,21 @@ namespace {
 // Where each character of a text begins, in UTF-16 units, followed by the text's end.
 using Boundaries = std::vector<qsizetype>;
 
+bool InsideSurrogatePair(const QString& text, qsizetype at) {
+  return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() && text[at].isLowSurrogate();
+}
+
+// Qt 6.4 puts boundaries between the two halves of a character from outside the Basic
+// Multilingual Plane wherever one of some 1,600 letters (Devanagari to Sinhala, Thai, Tibetan,
+// Myanmar, Khmer) stands in the text: those are no boundaries, and cutting there would leave
+// half a character that reads back as "?".
 Boundaries CharacterBoundaries(const QString& text) {
   Boundaries boundaries{0};
   QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
   for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
-    boundaries.push_back(next);
+    if (!InsideSurrogatePair(text, next)) {
+      boundaries.push_back(next);
+    }
   }
   return boundaries;
 }
@@ -30,12 +40,13 @@ struct Span {
   qsizetype end;
 };
 
-// What the new text has in place of the old one's middle, widened to whole characters of the
-// new text: the two share everything before and everything after it. QLineEdit leaves its
-// cursor after what it inserted, which tells where that ends when the inserted text repeats
-// the old one's characters next to it.
-Span InsertedSpan(const QString& old, const QString& text, qsizetype cursor,
-                  const Boundaries& boundaries) {
+// What the new text has in place of the old one's middle: the two share everything before and
+// everything after it. QLineEdit leaves its cursor after what it inserted, which tells where
+// that ends when the inserted text repeats the old one's characters next to it. The span holds
+// whole code points but not always whole characters: an inserted mark joins the old letter
+// before it, an inserted letter the old marks after it, and the old text's part of such a
+// character is not the edit's to cut.
+Span InsertedSpan(const QString& old, const QString& text, qsizetype cursor) {
   const qsizetype shorter = std::min(old.size(), text.size());
   const qsizetype sameEnd =
       std::mismatch(old.crbegin(), old.crbegin() + shorter, text.crbegin()).first - old.crbegin();
@@ -43,27 +54,29 @@ Span InsertedSpan(const QString& old, const QString& text, qsizetype cursor,
   const qsizetype startLength = std::min(end, old.size() - (text.size() - end));
   const qsizetype sameStart =
       std::mismatch(old.cbegin(), old.cbegin() + startLength, text.cbegin()).first - old.cbegin();
-  return {*std::prev(std::upper_bound(boundaries.begin(), boundaries.end(), sameStart)),
-          *std::lower_bound(boundaries.begin(), boundaries.end(), end)};
+  // Two characters that share their first half differ as wholes.
+  return {InsideSurrogatePair(text, sameStart) ? sameStart - 1 : sameStart,
+          InsideSurrogatePair(text, end) ? end + 1 : end};
 }
 
-// Where the inserted text is cut: after as many of its characters as fit with the rest.
-qsizetype KeptEnd(const QString& text, Span inserted, const Boundaries& boundaries, int maximum) {
-  // Each possible cut, after none of the inserted characters, after one, and so on.
+// Where the inserted text may be cut: before it, between two of its characters, after it.
+Boundaries Cuts(Span inserted, const Boundaries& boundaries) {
   Boundaries cuts{inserted.begin};
-  const auto firstEnd = std::upper_bound(boundaries.begin(), boundaries.end(), inserted.begin);
-  cuts.insert(cuts.end(), firstEnd, std::upper_bound(firstEnd, boundaries.end(), inserted.end));
+  cuts.insert(cuts.end(), std::upper_bound(boundaries.begin(), boundaries.end(), inserted.begin),
+              std::lower_bound(boundaries.begin(), boundaries.end(), inserted.end));
+  cuts.push_back(inserted.end);
+  return cuts;
+}
+
+// Where the inserted text is cut: after as many of its characters as fit with the rest. The
+// kept text is counted whole at each cut, as characters can pair up differently across it (a
+// flag is a pair of regional indicators, a mark joins the letter before it); its count never
+// falls from one cut to the next, so the last cut that fits is found by halving.
+qsizetype KeptEnd(const QString& text, Span inserted, const Boundaries& boundaries, int maximum) {
+  const Boundaries cuts = Cuts(inserted, boundaries);
   const QString rest = text.mid(inserted.end);
-  const auto charactersWith = [&](int kept) {
-    return CharacterCount(text.left(cuts[kept]) + rest);
-  };
-  int kept = std::clamp(maximum - charactersWith(0), 0, static_cast<int>(cuts.size()) - 1);
-  // Characters can pair up differently across the cut (a flag is a pair of regional
-  // indicators), so the kept text is counted again.
-  while (kept > 0 && charactersWith(kept) > maximum) {
-    --kept;
-  }
-  return cuts[kept];
+  const auto fits = [&](qsizetype cut) { return CharacterCount(text.left(cut) + rest) <= maximum; };
+  return *std::prev(std::partition_point(cuts.begin() + 1, cuts.end(), fits));
 }
 
 }  // namespace
@@ -78,7 +91,7 @@ QValidator::State CharacterLimit::validate(QString& text, int& cursor) const {
     accepted_ = text;
     return Acceptable;
   }
-  const Span inserted = InsertedSpan(accepted_, text, cursor, boundaries);
+  const Span inserted = InsertedSpan(accepted_, text, cursor);
   const qsizetype keptEnd = KeptEnd(text, inserted, boundaries, maximum_);
   const QString kept = text.left(keptEnd) + text.mid(inserted.end);
   if (kept == accepted_) {

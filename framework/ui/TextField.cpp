@@ -11,6 +11,7 @@
 #include "framework/ui/CharacterLimit.h"
 #include "framework/ui/Keys.h"
 #include "framework/ui/QtText.h"
+#include "framework/ui/TextFieldEditor.h"
 #include "framework/ui/WidgetStyle.h"
 #include "framework/ui/Window.h"
 
@@ -70,7 +71,7 @@ ClassRecord* TextField::Lookup() {
 
 TextField::TextField() {
   AcceptProperties(kTextFieldProperties);
-  AdoptWidget(new QLineEdit());
+  AdoptWidget(new Editor());
 }
 
 String TextField::Text() const {

@@ -19,7 +19,8 @@ class TextField : public RectControl {
   String Text() const;
   void SetText(const String& text);
   // 0: no limit. Characters are counted as the user sees them; the limit holds for what the
-  // user types, pastes or drops and for the text set here alike.
+  // user types, pastes or drops and for the text set here alike. A drop that the limit cuts is
+  // a copy: its source keeps the text.
   void SetMaximumCharactersAllowed(std::int64_t maximum);
   // Each character of the mask stands for one character of the text.
   void SetValidationMask(const String& mask);
@@ -35,6 +36,8 @@ class TextField : public RectControl {
   bool HandleWidgetEvent(QEvent& event) override;
 
  private:
+  class Editor;
+
   bool HandleKey(const QKeyEvent& key);
   void ApplyLengthLimit();
 

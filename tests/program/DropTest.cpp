@@ -1,3 +1,5 @@
+#include <qpa/qplatformdrag.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -5,6 +7,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -44,6 +47,15 @@ std::vector<QPoint> Grid(const QWidget* widget, int step) {
   return points;
 }
 
+// The values 101 to 199, one a line.
+QString NinetyNineValues() {
+  QString values;
+  for (int value = 101; value < 200; ++value) {
+    values += QString::number(value) + '\n';
+  }
+  return values;
+}
+
 std::string WithCarriageReturns(QString text) {
   return text.replace('\n', '\r').toStdString();
 }
@@ -58,6 +70,30 @@ class Drops : public GeneratorWindowTest {
     QApplication::clipboard()->setText(text);
     PressInWindow(Frame(), Qt::Key_A, Qt::ControlModifier);
     PressInWindow(Frame(), Qt::Key_V, Qt::ControlModifier);
+  }
+
+  // The whole output selected and dragged onto the middle of a field, through the window system
+  // as a drag within the program arrives. The area offers to copy or move its selection and
+  // proposes the move; here Shift proposes it, as the headless platform has no drag of its own.
+  // The test stands in for the area as the drag's source: it removes its selection when the
+  // field takes the drop as a move.
+  void DragTheWholeOutputOnto(QWidget* field) {
+    Click(window().RandomFld());
+    PressInWindow(Frame(), Qt::Key_A, Qt::ControlModifier);
+    PressInWindow(Frame(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* dragged = QApplication::clipboard()->mimeData();
+    QWindow* frame = Frame()->windowHandle();
+    const QPoint point = field->mapTo(Frame(), field->rect().center());
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QWindowSystemInterface::handleDrag(frame, dragged, point, offered, Qt::LeftButton,
+                                       Qt::ShiftModifier);
+    const QPlatformDropQtResponse taken = QWindowSystemInterface::handleDrop(
+        frame, dragged, point, offered, Qt::LeftButton, Qt::ShiftModifier);
+    if (taken.isAccepted() && taken.acceptedAction() == Qt::MoveAction) {
+      QTextCursor selection = Area()->textCursor();
+      selection.removeSelectedText();
+    }
+    ProcessEvents();
   }
 
   // Drops onto every point of the grid over the area's viewport, pasting the text back
@@ -116,6 +152,26 @@ TEST_F(Drops, OnAFieldInsertAtThePointAsMuchAsItsLimitTakes) {
   // units each.
   const QString astral = QString::fromUtf8("\xF0\x9D\x9F\x9C\xF0\x9D\x9F\x9A\xF0\x9D\x9F\xA1");
   dropAllOver("123", astral + astral, astral.size());
+}
+
+TEST_F(Drops, OnAFieldThatCannotTakeThemWholeLeaveTheOutputWhole) {
+  Click(window().ClearBtn());
+  Click(window().RandomFld());
+  PasteOverOutput(NinetyNineValues());
+  Click(window().repsFld());
+  PressInWindow(Frame(), Qt::Key_Backspace);
+  DragTheWholeOutputOnto(WidgetOf(window().repsFld()));
+  EXPECT_EQ(window().repsFld()->Text(), "101\n1") << "\"How Many\" takes five characters";
+  EXPECT_EQ(window().RandomFld()->Text().ToStdString(), WithCarriageReturns(NinetyNineValues()));
+
+  Click(window().ClearBtn());
+  Click(window().RandomFld());
+  PasteOverOutput("123");
+  Click(window().repsFld());
+  PressInWindow(Frame(), Qt::Key_Backspace);
+  DragTheWholeOutputOnto(WidgetOf(window().repsFld()));
+  EXPECT_EQ(window().repsFld()->Text(), "123");
+  EXPECT_EQ(window().RandomFld()->Text(), "") << "a drop that fits moves";
 }
 
 }  // namespace

@@ -131,6 +131,32 @@ TEST_F(CharacterLimit, TypingAndInputMethodsKeepWholeCharacters) {
   EXPECT_EQ(Text(), "1234" + Astral(0, 2));
 }
 
+// Qt 6.4 parts characters from outside the Basic Multilingual Plane into halves after these.
+TEST_F(CharacterLimit, CharactersAfterIndicAndThaiLettersStayWhole) {
+  const std::string ka = "\xE0\xA4\x95";            // U+0915 DEVANAGARI LETTER KA
+  const std::string koKai = "\xE0\xB8\x81";         // U+0E01 THAI CHARACTER KO KAI
+  const std::string grinning = "\xF0\x9F\x98\x80";  // U+1F600 GRINNING FACE
+  Paste(ka + Repeated(grinning, 3));
+  EXPECT_EQ(Text(), ka + Repeated(grinning, 3)) << "four characters fit in six";
+
+  Hold("", 0);
+  Paste(ka + Repeated(grinning, 6));
+  EXPECT_EQ(Text(), ka + Repeated(grinning, 5));
+
+  Hold("1234", 4);
+  Paste(koKai + Repeated(grinning, 2));
+  EXPECT_EQ(Text(), "1234" + koKai + grinning);
+
+  field->SetText(S(ka + Astral(0, 7)));
+  EXPECT_EQ(Text(), ka + Astral(0, 5));
+}
+
+TEST_F(CharacterLimit, ALoneMarkTheFieldStartsWithOutlastsAPasteBeforeIt) {
+  Hold("\xCC\x81", 0);
+  Paste("1234567");
+  EXPECT_EQ(Text(), "123456\xCC\x81") << "the mark joins the last digit that fits";
+}
+
 TEST_F(CharacterLimit, TheMaskCountsCharactersAndTheProgramsTextMeetsTheLimit) {
   field->SetText(S(Astral(0, 7)));
   EXPECT_EQ(Text(), Astral(0, 6));
