@@ -44,6 +44,13 @@ void QueueTyping(QWidget* window, const QString& text) {
   }
 }
 
+void QueueKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  using Queued = QWindowSystemInterface::AsynchronousDelivery;
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QWindowSystemInterface::handleKeyEvent<Queued>(window->windowHandle(), type, key, modifiers);
+  }
+}
+
 namespace {
 
 constexpr Qt::DropActions kOfferedActions = Qt::CopyAction | Qt::MoveAction;

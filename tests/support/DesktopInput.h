@@ -19,6 +19,7 @@ void TypeIntoWindow(QWidget* window, const QString& text);
 void QueueClick(QWidget* widget);
 // Keys the same way, to whatever has the focus when they are delivered.
 void QueueTyping(QWidget* window, const QString& text);
+void QueueKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers);
 // A drag of text from another program, handed to the window under the pointer as the window
 // system hands it: the pointer over the point of the target (its first move over the window
 // enters it), and the drop there. Each is true when the window took it.
