@@ -15,6 +15,7 @@
 #include "framework/runtime/FileType.h"
 #include "framework/runtime/MainThread.h"
 #include "framework/runtime/ProgramCalls.h"
+#include "framework/ui/DropGate.h"
 #include "framework/ui/HiDPISupport.h"
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/Timer.h"
@@ -72,6 +73,7 @@ void RuntimeInit(int& argc, char** argv) {
   // The program decides when it ends: the splash window may close while its timer is still
   // to bring up the main window.
   QApplication::setQuitOnLastWindowClosed(false);
+  InstallDropGate();
 }
 
 void RuntimePerformInitializers(std::span<const StaticInitializer> programInitializers) {

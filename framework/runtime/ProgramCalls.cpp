@@ -130,6 +130,10 @@ void RuntimeAfterHandler(std::function<void()> work) {
   }
 }
 
+bool RuntimeHandlerRunning() {
+  return Calls().handlersRunning > 0;
+}
+
 namespace lifecycle {
 
 void ForgetPostedProgramCalls() {

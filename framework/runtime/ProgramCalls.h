@@ -23,6 +23,9 @@ void RuntimePostProgramCall(std::function<void()> call);
 // Runs work once the running handler has returned; at once when none is running.
 void RuntimeAfterHandler(std::function<void()> work);
 
+// True from the start of a handler to its end, also while it yields or waits in a message box.
+bool RuntimeHandlerRunning();
+
 namespace lifecycle {
 // Drops the calls still posted: the run is over.
 void ForgetPostedProgramCalls();

@@ -30,6 +30,8 @@ class Control : public Object, public EventSource, public Configurable {
   // Asked by the window when Return or Enter reaches it: a control that is its window's
   // default button pushes itself and answers true.
   virtual bool PressIfDefault() { return false; }
+  // Told by the window when the program hides it.
+  virtual void WindowHidden() {}
 
  private:
   friend class Window;

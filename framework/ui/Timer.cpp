@@ -115,6 +115,15 @@ void Timer::CallAction() {
   RaiseEvent("Action", arguments);
 }
 
+// A window the program hides is put out of the user's way, as the generator window does with a
+// fresh About window it takes only to hide: a firing after that could only bring the program
+// back to the front by itself.
+void Timer::WindowHidden() {
+  if (runMode_ == kSingle) {
+    SetRunMode(kOff);
+  }
+}
+
 // A firing is an event of the loop like any other: its handler waits until none is running.
 // Firings that come while one waits add nothing, and a timer turned off meanwhile stays quiet.
 void Timer::PostFiring() {

@@ -10,7 +10,7 @@ namespace fw {
 // Raises Action after each period: once (RunMode 1) or again and again (RunMode 2); RunMode 0
 // is off. An armed single-shot timer stays alive, and keeps its window alive, until it fires,
 // even when the window has closed; it then raises Action only while none of the program's
-// windows shows.
+// windows shows. One whose window the program hides before it fires is spent without firing.
 class Timer : public Control {
  public:
   static ClassRecord* Lookup();
@@ -29,6 +29,8 @@ class Timer : public Control {
   void CallAction();
 
  protected:
+  void WindowHidden() override;
+
  private:
   class Clock;
   void Arm();

@@ -114,6 +114,9 @@ void Window::Show() {
 void Window::Hide() {
   CheckMainThread();
   shown_ = false;
+  for (const auto& [name, control] : controls_) {
+    static_cast<Control&>(*control).WindowHidden();
+  }
   ShowOrHideAfterHandler();
 }
 

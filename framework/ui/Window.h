@@ -30,6 +30,7 @@ class Window : public Object, public Configurable {
   void Constructor();
   // Shown or hidden on the screen once the running handler returns, the last call counting.
   void Show();
+  // Tells the controls at once: a single-shot timer is then spent without firing.
   void Hide();
   // Raises Close, then takes the window off the screen and out of the live windows.
   void Close();

@@ -161,7 +161,7 @@ TEST_F(Splash, OpeningTheGeneratorWindowAfterAClosePutsUpAFreshOneHidden) {
   ASSERT_NE(fresh, nullptr);
   EXPECT_NE(fresh, closed);
   EXPECT_FALSE(fresh->Visible());
-  EXPECT_EQ(fresh->Timer1()->RunMode(), 1) << "its own timer is set";
+  EXPECT_EQ(fresh->Timer1()->RunMode(), 0) << "hidden before its time, it has no timer left";
 }
 
 // Counts the top-level windows that go on the screen while it lives.
@@ -235,7 +235,8 @@ TEST_F(AboutCommand, ComesBackAtOnceAfterAClickClosedIt) {
 // The timer of an About window the user closed is no longer its business once the generator
 // window shows: the About window shown since stays.
 TEST_F(AboutCommand, AClosedAboutWindowsTimerLeavesTheNextOneShown) {
-  ChooseAbout();
+  ImplicitAboutWnd()->Close();
+  ChooseAbout();  // with no About window alive, the command makes one, its timer set
   auto closed = fw::RuntimeCheckCast<AboutWnd>(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
   ASSERT_NE(closed, nullptr);
   closed->Timer1()->SetPeriod(30);  // it fires soon, not in four seconds
@@ -248,6 +249,26 @@ TEST_F(AboutCommand, AClosedAboutWindowsTimerLeavesTheNextOneShown) {
   EXPECT_EQ(closed->Timer1()->RunMode(), 0) << "its time has come";
   EXPECT_TRUE(shown->Visible());
   EXPECT_TRUE(shown->TopWidget()->isVisible());
+}
+
+// The fresh About window that the generator window's activation takes only to hide shows when
+// the user asks for it, and stays until the user closes it.
+TEST_F(AboutCommand, ShownAfterTheActivationHidItItStaysPastItsTimersTime) {
+  ChooseAbout();
+  auto closed = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+  ASSERT_NE(closed, nullptr);
+  QTest::mouseClick(closed->ClientWidget(), Qt::LeftButton, {}, QPoint(20, 20));
+  Activate(window().TopWidget());
+  auto fresh = fw::RuntimeCheckCast<AboutWnd>(fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+  ASSERT_NE(fresh, closed);
+  ASSERT_FALSE(fresh->Visible());
+  fresh->Timer1()->SetPeriod(30);  // were it still set, it would fire soon, not in four seconds
+  ChooseAbout();
+  ASSERT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), fresh);
+  QTest::qWait(200);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_TRUE(fresh->TopWidget()->isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), fresh->TopWidget());
 }
 
 TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabledWhenItsMenuOpens) {

@@ -1,6 +1,9 @@
 // Users act faster than the program: input that comes while a handler runs, or several inputs
 // in one batch, are handled one at a time, in the order the user acted, each to its end.
 
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -8,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/runtime/Runtime.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/TestSupport.h"
 #include "windows/Window1.h"
@@ -85,6 +89,50 @@ TEST_F(InputOrder, ClearDuringAPressResetsTheWindowAfterIt) {
   EXPECT_EQ(window().LowFld()->Text(), "");
   EXPECT_EQ(window().repsFld()->Text(), "1");
   EXPECT_EQ(window().btn, 1);
+}
+
+// A drag from another program comes as the window system's own messages, which the press lets
+// through as it repaints; it must not reach the output area, whose text the press reads back
+// for every value, nor the fields.
+TEST_F(InputOrder, ADropDuringAPressIsRefusedAndTheOutputHoldsOnlyItsValues) {
+  QMimeData dragged;
+  dragged.setText("DROPPEDXYZ");
+  QWidget* area = static_cast<QPlainTextEdit*>(Widget(window().RandomFld()))->viewport();
+  QWidget* count = Widget(window().repsFld());
+  bool duringThePress = false;
+  std::vector<bool> taken;
+  QTimer::singleShot(0, [&] {
+    duringThePress = fw::RuntimeInBackgroundTask();
+    for (QWidget* target : {area, count}) {
+      taken.push_back(DragTextOver(target, QPoint(5, 5), dragged));
+      taken.push_back(DropTextOn(target, QPoint(5, 5), dragged));
+    }
+  });
+  Click(window().CalcBtn());
+  ASSERT_TRUE(duringThePress);
+  EXPECT_EQ(taken, std::vector<bool>(4, false));
+  const std::vector<std::string> lines = OutputLines();
+  EXPECT_EQ(lines.size(), 99999U);
+  for (const std::string& line : lines) {
+    ASSERT_TRUE(std::regex_match(line, std::regex("[1-9]"))) << line;
+  }
+  EXPECT_EQ(window().repsFld()->Text(), "99999");
+}
+
+// A drag refused while the press ran is offered again when the pointer next moves.
+TEST_F(InputOrder, ADragThatEnteredDuringAPressDropsOnceThePressHasEnded) {
+  QMimeData dragged;
+  dragged.setText("7");
+  auto* low = static_cast<QLineEdit*>(Widget(window().LowFld()));
+  const QPoint point = low->rect().center();
+  bool enteredDuringThePress = true;
+  QTimer::singleShot(0, [&] { enteredDuringThePress = DragTextOver(low, point, dragged); });
+  Click(window().CalcBtn());
+  EXPECT_FALSE(enteredDuringThePress);
+  EXPECT_TRUE(DragTextOver(low, point, dragged));
+  const QString expected = QString("1").insert(low->cursorPositionAt(point), "7");
+  EXPECT_TRUE(DropTextOn(low, point, dragged));
+  EXPECT_EQ(window().LowFld()->Text().ToStdString(), expected.toStdString());
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "tests/support/DesktopInput.h"
 
 #include <gtest/gtest.h>
+#include <private/qhighdpiscaling_p.h>
+#include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QAction>
 #include <QApplication>
-#include <QDragEnterEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -43,26 +44,52 @@ void QueueTyping(QWidget* window, const QString& text) {
   }
 }
 
+void QueueKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  using Queued = QWindowSystemInterface::AsynchronousDelivery;
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QWindowSystemInterface::handleKeyEvent<Queued>(window->windowHandle(), type, key, modifiers);
+  }
+}
+
+namespace {
+
+constexpr Qt::DropActions kOfferedActions = Qt::CopyAction | Qt::MoveAction;
+
+// The window system speaks in the window's own device pixels.
+QPoint InWindowPixels(QWidget* target, QPoint at) {
+  const QPointF inWindow = target->mapTo(target->window(), QPointF(at));
+  return QHighDpi::toNativeLocalPosition(inWindow, target->window()->windowHandle()).toPoint();
+}
+
+}  // namespace
+
+bool DragTextOver(QWidget* target, QPoint at, const QMimeData& text) {
+  return QWindowSystemInterface::handleDrag(target->window()->windowHandle(), &text,
+                                            InWindowPixels(target, at), kOfferedActions,
+                                            Qt::LeftButton, Qt::NoModifier)
+      .isAccepted();
+}
+
+bool DropTextOn(QWidget* target, QPoint at, const QMimeData& text) {
+  // The button that held the drag is up when it drops.
+  return QWindowSystemInterface::handleDrop(target->window()->windowHandle(), &text,
+                                            InWindowPixels(target, at), kOfferedActions,
+                                            Qt::NoButton, Qt::NoModifier)
+      .isAccepted();
+}
+
 bool DropText(QWidget* target, QPoint at, const QString& text) {
   QMimeData data;
   data.setText(text);
-  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-  QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &enter);
-  if (!enter.isAccepted()) {
+  if (!DragTextOver(target, at, data)) {
+    // No data: the drag has left the window.
+    QWindowSystemInterface::handleDrag(target->window()->windowHandle(), nullptr, QPoint(), {},
+                                       Qt::NoButton, Qt::NoModifier);
     return false;
   }
-  QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &move);
-  if (!move.isAccepted()) {
-    QDragLeaveEvent leave;
-    QCoreApplication::sendEvent(target, &leave);
-    return false;
-  }
-  QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &drop);
+  const bool dropped = DropTextOn(target, at, data);
   ProcessEvents();
-  return drop.isAccepted();
+  return dropped;
 }
 
 void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -6,6 +6,7 @@
 
 class QAction;
 class QMenu;
+class QMimeData;
 class QWidget;
 
 // Input the way the window system delivers it: keys go to a window, which hands them to its
@@ -18,8 +19,14 @@ void TypeIntoWindow(QWidget* window, const QString& text);
 void QueueClick(QWidget* widget);
 // Keys the same way, to whatever has the focus when they are delivered.
 void QueueTyping(QWidget* window, const QString& text);
-// Drags text in from another program and drops it at the point, as the window system does:
-// enter, move, drop; false when the widget refused it.
+void QueueKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers);
+// A drag of text from another program, handed to the window under the pointer as the window
+// system hands it: the pointer over the point of the target (its first move over the window
+// enters it), and the drop there. Each is true when the window took it.
+bool DragTextOver(QWidget* target, QPoint at, const QMimeData& text);
+bool DropTextOn(QWidget* target, QPoint at, const QMimeData& text);
+// Drags text in from another program and drops it at the point: enter, move, drop; false when
+// the widget refused it, and the drag then leaves the window.
 bool DropText(QWidget* target, QPoint at, const QString& text);
 void PressInWindow(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
