@@ -776,10 +776,12 @@ void RandomisedInput::DropDuringThePress() {
 }
 
 // Into a field only: what a paste into the output area after the press leaves there is no
-// press's output any more.
+// press's output any more. Without a focused field, as while the About window is in front,
+// the paste would go wherever the focus lands when the generator window is active again.
 void RandomisedInput::PasteDuringThePress() {
   QWidget* focused = QApplication::focusWidget();
-  if (focused == Output()) {
+  if (focused != Line(window().LowFld()) && focused != Line(window().HighFld()) &&
+      focused != Line(window().repsFld())) {
     return;
   }
   const QString text = RandomClipboardText(dice_);
