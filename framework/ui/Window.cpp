@@ -12,6 +12,7 @@
 #include "framework/runtime/ProgramCalls.h"
 #include "framework/ui/ApplicationMenuBar.h"
 #include "framework/ui/Control.h"
+#include "framework/ui/LightPalette.h"
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuBarView.h"
 #include "framework/ui/QtText.h"
@@ -330,9 +331,7 @@ void Window::SetHasBackgroundColor(bool has) {
 }
 
 void Window::SetBackgroundColor(Color color) {
-  QPalette palette = client_->palette();
-  palette.setColor(QPalette::Window, ToQColor(color));
-  client_->setPalette(palette);
+  client_->setPalette(LightPalette(ToQColor(color)));
 }
 
 void Window::SetMenuBarVisible(bool visible) {
