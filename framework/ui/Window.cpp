@@ -17,6 +17,8 @@
 #include "framework/ui/MenuBarView.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/TabOrder.h"
+#include "framework/ui/TaskList.h"
+#include "framework/ui/WindowEdge.h"
 #include "framework/ui/WindowFrame.h"
 #include "framework/ui/WindowPlacement.h"
 
@@ -65,8 +67,10 @@ constexpr PropertySpec kWindowProperties[] = {
 
 }  // namespace
 
-Window::Window() : frame_(new Frame(*this)), client_(new QWidget()) {
+Window::Window()
+    : frame_(new Frame(*this)), client_(new QWidget()), edge_(new WindowEdge(*client_)) {
   AcceptProperties(kWindowProperties);
+  edge_->hide();
   auto* layout = new QVBoxLayout(frame_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -141,6 +145,9 @@ void Window::ShowOrHideNow() {
   }
   if (!frame_->isVisible()) {
     PlaceWindow(*frame_, defaultLocation_);
+    if (type_ == WindowType::kPlainBox) {
+      LeaveOutOfTaskList(*frame_);
+    }
   }
   frame_->show();
   frame_->raise();
@@ -355,7 +362,9 @@ QWidget* Window::ClientWidget() const {
   return client_;
 }
 
+// A plain box has no frame of the window system's; it draws an edge of its own.
 void Window::ApplyWindowFlags() {
+  edge_->setVisible(type_ == WindowType::kPlainBox);
   frame_->ApplyFlags(type_ == WindowType::kPlainBox,
                      {hasCloseButton_, hasMinimizeButton_, hasMaximizeButton_ && resizeable_});
 }
