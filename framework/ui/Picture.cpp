@@ -1,8 +1,11 @@
 #include "framework/ui/Picture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSet>
+#include <cstdio>
 
 #include "framework/runtime/ClassRecord.h"
 #include "framework/ui/QtText.h"
@@ -13,6 +16,7 @@ namespace {
 struct PictureSource {
   QString folderOverride;
   std::int64_t loadAttempts = 0;
+  QSet<QString> reportedUnreadable;
 };
 
 PictureSource& Source() {
@@ -37,16 +41,33 @@ QString AtTwiceTheResolution(const QString& fileName) {
 
 // A screen with more than one pixel to each logical one shows the picture drawn at twice the
 // resolution, when there is one: stretching the other would blur it. Its pixel ratio makes it
-// paint at the same size.
+// paint at the same size. The named file decides whether there is a picture at all.
 QImage ReadForScreen(const QDir& folder, const QString& fileName) {
-  if (qGuiApp->devicePixelRatio() > 1) {
-    QImage sharper(folder.filePath(AtTwiceTheResolution(fileName)));
-    if (!sharper.isNull()) {
-      sharper.setDevicePixelRatio(2);
-      return sharper;
-    }
+  QImage image(folder.filePath(fileName));
+  if (image.isNull() || qGuiApp->devicePixelRatio() <= 1) {
+    return image;
   }
-  return QImage(folder.filePath(fileName));
+  QImage sharper(folder.filePath(AtTwiceTheResolution(fileName)));
+  if (sharper.isNull()) {
+    return image;
+  }
+  sharper.setDevicePixelRatio(2);
+  return sharper;
+}
+
+// A picture that cannot be read leaves its place blank, so the user is told why, once for each
+// file: a missing file is tried again on every call.
+void ReportUnreadable(const QDir& folder, const QString& fileName) {
+  const QString path = folder.filePath(fileName);
+  if (Source().reportedUnreadable.contains(path)) {
+    return;
+  }
+  Source().reportedUnreadable.insert(path);
+  const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  std::fprintf(
+      stderr, "%s\n",
+      qUtf8Printable(
+          QString("%1: cannot read picture %2 in %3").arg(program, fileName, folder.path())));
 }
 
 }  // namespace
@@ -61,9 +82,11 @@ ClassRecord* Picture::Lookup() {
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
   ++Source().loadAttempts;
-  QImage image = ReadForScreen(QDir(ToQString(ResourceFolder())),
-                               QString::fromUtf8(fileName.data(), fileName.size()));
+  const QDir folder(ToQString(ResourceFolder()));
+  const QString name = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+  QImage image = ReadForScreen(folder, name);
   if (image.isNull()) {
+    ReportUnreadable(folder, name);
     return nullptr;
   }
   auto picture = New<Picture>();

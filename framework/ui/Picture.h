@@ -18,9 +18,10 @@ class Picture : public Object {
   ~Picture() override;
 
   // Loads a file from the application's resource folder; nil when it is missing or cannot be
-  // decoded (PNG and JPEG can). Where the screen's pixel ratio is above 1, the same picture
-  // drawn at twice the resolution, "name@2x.png" beside "name.png", is loaded instead when it
-  // is there.
+  // decoded (PNG and JPEG can), which the first time for each file prints a line on standard
+  // error naming the file and the folder. Where the file loads and the screen's pixel ratio is
+  // above 1, the same picture drawn at twice the resolution, "name@2x.png" beside "name.png",
+  // is taken instead when it is there.
   static std::shared_ptr<Picture> OpenFromApp(std::string_view fileName);
 
   // The size it paints at, in logical pixels, whichever resolution was loaded.

@@ -12,10 +12,13 @@
 #include "framework/runtime/ProgramCalls.h"
 #include "framework/ui/ApplicationMenuBar.h"
 #include "framework/ui/Control.h"
+#include "framework/ui/LightPalette.h"
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/MenuBarView.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/TabOrder.h"
+#include "framework/ui/TaskList.h"
+#include "framework/ui/WindowEdge.h"
 #include "framework/ui/WindowFrame.h"
 #include "framework/ui/WindowPlacement.h"
 
@@ -64,8 +67,10 @@ constexpr PropertySpec kWindowProperties[] = {
 
 }  // namespace
 
-Window::Window() : frame_(new Frame(*this)), client_(new QWidget()) {
+Window::Window()
+    : frame_(new Frame(*this)), client_(new QWidget()), edge_(new WindowEdge(*client_)) {
   AcceptProperties(kWindowProperties);
+  edge_->hide();
   auto* layout = new QVBoxLayout(frame_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -143,6 +148,9 @@ void Window::ShowOrHideNow() {
   }
   if (!frame_->isVisible()) {
     PlaceWindow(*frame_, defaultLocation_);
+    if (type_ == WindowType::kPlainBox) {
+      LeaveOutOfTaskList(*frame_);
+    }
   }
   frame_->show();
   frame_->raise();
@@ -333,9 +341,7 @@ void Window::SetHasBackgroundColor(bool has) {
 }
 
 void Window::SetBackgroundColor(Color color) {
-  QPalette palette = client_->palette();
-  palette.setColor(QPalette::Window, ToQColor(color));
-  client_->setPalette(palette);
+  client_->setPalette(LightPalette(ToQColor(color)));
 }
 
 void Window::SetMenuBarVisible(bool visible) {
@@ -359,7 +365,9 @@ QWidget* Window::ClientWidget() const {
   return client_;
 }
 
+// A plain box has no frame of the window system's; it draws an edge of its own.
 void Window::ApplyWindowFlags() {
+  edge_->setVisible(type_ == WindowType::kPlainBox);
   frame_->ApplyFlags(type_ == WindowType::kPlainBox,
                      {hasCloseButton_, hasMinimizeButton_, hasMaximizeButton_ && resizeable_});
 }

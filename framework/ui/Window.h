@@ -106,6 +106,7 @@ class Window : public Object, public Configurable {
 
   Frame* frame_ = nullptr;  // owned: deleted later, as it may be inside its own event
   QWidget* client_ = nullptr;
+  QWidget* edge_ = nullptr;  // owned by the client area
   std::vector<std::pair<String, ObjectRef>> controls_;
   std::vector<std::pair<String, Delegate>> menuHandlers_;
   struct Size {

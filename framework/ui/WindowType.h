@@ -8,7 +8,8 @@ namespace fw {
 enum class WindowType : std::int64_t {
   kDocument = 0,      // titled, with the application's menu bar
   kMovableModal = 1,  // titled, no menu bar
-  kPlainBox = 2,      // no title bar and no frame buttons: a splash or About box
+  kPlainBox = 2,      // a splash or About box: no title bar, no frame buttons and no place in
+                      // the task list, edged by a thin line of its own
 };
 
 // Raises InvalidPropertyException for a value that names no type.

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
@@ -77,6 +78,21 @@ TEST_F(Splash, IsTheOnlyWindowAndShowsItsFourControls) {
   }
   for (const char* unhandled : {"Open", "Close", "Activate"}) {
     EXPECT_FALSE(about->IsEventImplemented(unhandled)) << unhandled;
+  }
+}
+
+// Over the white generator window its white ground would run into the window behind it.
+TEST_F(Splash, StandsApartByAnEdgeOfOnePixelInTheDarkShade) {
+  ProcessEvents();
+  const QImage shot = LiveAbout()->TopWidget()->grab().toImage();
+  ASSERT_EQ(shot.size(), QSize(300, 150));
+  auto colorAt = [&shot](int x, int y) { return QColor(shot.pixel(x, y)).name().toStdString(); };
+  for (const QPoint rim : {QPoint(0, 0), QPoint(150, 0), QPoint(299, 0), QPoint(0, 75),
+                           QPoint(299, 75), QPoint(0, 149), QPoint(150, 149), QPoint(299, 149)}) {
+    EXPECT_EQ(colorAt(rim.x(), rim.y()), "#9f9f9f") << rim.x() << ", " << rim.y();
+  }
+  for (const QPoint inside : {QPoint(1, 1), QPoint(298, 1), QPoint(1, 148), QPoint(298, 148)}) {
+    EXPECT_EQ(colorAt(inside.x(), inside.y()), "#ffffff") << inside.x() << ", " << inside.y();
   }
 }
 

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -158,6 +160,47 @@ TEST_F(NewGeneratorWindow, LooksFinished) {
   EXPECT_TRUE(shot.save(QDir(SORTIVALE_BUILD_DIR).filePath("generator-window.png")));
   EXPECT_GE(shot.width(), 480);
   EXPECT_GE(shot.height(), 540);
+}
+
+// The desktop's theme hands Qt a dark palette before the program makes its window.
+class DarkDesktop {
+ public:
+  DarkDesktop() { QApplication::setPalette(QPalette(QColor(53, 53, 53))); }
+  ~DarkDesktop() { QApplication::setPalette(desktop_); }
+
+ private:
+  QPalette desktop_ = QApplication::palette();
+};
+
+class GeneratorWindowOnADarkDesktop : private DarkDesktop, public GeneratorWindowTest {
+ protected:
+  // The colour of the role in the widget's palette, as "#rrggbb".
+  static std::string Color(const QWidget* widget, QPalette::ColorRole role) {
+    return widget->palette().color(role).name().toStdString();
+  }
+  static std::string Color(const std::shared_ptr<fw::RectControl>& control,
+                           QPalette::ColorRole role) {
+    return Color(WidgetOf(control), role);
+  }
+};
+
+TEST_F(GeneratorWindowOnADarkDesktop, DrawsItsControlsDarkOnLight) {
+  EXPECT_EQ(Color(window().GroupBox1(), QPalette::WindowText), "#000000");
+  EXPECT_EQ(Color(window().UBtn(), QPalette::WindowText), "#000000");
+  EXPECT_EQ(Color(window().GBtn(), QPalette::WindowText), "#000000");
+  for (const auto& button : {window().CalcBtn(), window().ClearBtn()}) {
+    EXPECT_EQ(Color(button, QPalette::Button), "#efefef");
+    EXPECT_EQ(Color(button, QPalette::ButtonText), "#000000");
+  }
+  const auto* output = qobject_cast<QPlainTextEdit*>(WidgetOf(window().RandomFld()));
+  ASSERT_NE(output, nullptr);
+  EXPECT_EQ(Color(output->verticalScrollBar(), QPalette::Button), "#efefef");
+
+  // The colours the window's layout sets stand as set.
+  EXPECT_EQ(Color(window().ClientWidget(), QPalette::Window), "#ffffff");
+  EXPECT_EQ(Color(window().StaticText4(), QPalette::WindowText), "#1d1fef");
+  EXPECT_EQ(Color(window().uText(), QPalette::WindowText), "#ff0000");
+  EXPECT_EQ(Color(window().repsFld(), QPalette::Base), "#ffffff");
 }
 
 class GeneratorWindowWiring : public GeneratorWindowTest {

@@ -42,6 +42,17 @@ TEST(Picture, UndecodableFileGivesNil) {
   EXPECT_EQ(fw::Picture::OpenFromApp("Question.jpg"), nullptr);
 }
 
+TEST(Picture, MissingFileGivesNilOnEveryCallAndIsReportedOnce) {
+  QTemporaryDir folder;
+  fw::SetResourceFolder(folder.path().toStdString());
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(fw::Picture::OpenFromApp("Question.jpg"), nullptr);
+  EXPECT_EQ(fw::Picture::OpenFromApp("Question.jpg"), nullptr);
+  EXPECT_EQ(
+      testing::internal::GetCapturedStderr(),
+      "sortivale_tests: cannot read picture Question.jpg in " + folder.path().toStdString() + "\n");
+}
+
 TEST(Picture, AtPixelRatioOneThePictureAtItsOwnSizeLoadsBesideTheSharperOne) {
   ASSERT_EQ(qGuiApp->devicePixelRatio(), 1);
   const PictureFolder folder({"icon2.png", "icon2@2x.png"});
@@ -61,6 +72,12 @@ TEST_F(PictureAtScale2, ThePictureDrawnAtTwiceTheResolutionLoadsAtTheSameSize) {
   EXPECT_EQ(icon->Image().devicePixelRatio(), 2);
   EXPECT_EQ(icon->Width(), 64);
   EXPECT_EQ(icon->Height(), 64);
+}
+
+TEST_F(PictureAtScale2, WithoutTheNamedFileTheSharperOneIsNotTaken) {
+  const PictureFolder folder({"Question@2x.jpg"});
+  EXPECT_EQ(fw::Picture::OpenFromApp("Question.jpg"), nullptr);
+  EXPECT_EQ(fw::Picture::OpenFromApp("Question.jpg"), nullptr);
 }
 
 TEST_F(PictureAtScale2, WithoutTheSharperFileThePictureAtItsOwnSizeLoads) {
