@@ -153,6 +153,9 @@ class MenuBarWidget : public QMenuBar {
   void AddCommand(QMenu& shown, const std::shared_ptr<MenuItem>& item) {
     QAction* action = shown.addAction(ToQString(item->Text()));
     action->setShortcut(ShortcutOf(*item));
+    // Held by the window as well: Qt takes a command's shortcut only from a widget on the
+    // screen, and the bar may be hidden.
+    frame_->addAction(action);
     std::weak_ptr<MenuItem> chosen = item;
     connect(action, &QAction::triggered, this, [this, chosen] {
       if (std::shared_ptr<MenuItem> item = chosen.lock()) {
