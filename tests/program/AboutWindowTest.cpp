@@ -10,6 +10,7 @@
 #include "framework/runtime/Cast.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/LiveWindows.h"
+#include "framework/ui/TextField.h"
 #include "resources/Pictures.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/TestSupport.h"
@@ -254,6 +255,30 @@ TEST_F(AboutCommand, AClosedAboutWindowsTimerLeavesTheNextOneShown) {
   EXPECT_EQ(closed->Timer1()->RunMode(), 0) << "its time has come";
   EXPECT_TRUE(shown->Visible());
   EXPECT_TRUE(shown->TopWidget()->isVisible());
+}
+
+// F10 opens the first menu on the bar, the program's own; the arrow keys, Return and Escape
+// work on from there.
+TEST_F(AboutCommand, IsReachedFromTheKeyboardWithF10) {
+  QWidget* frame = window().TopWidget();
+  PressInWindow(frame, Qt::Key_F10);
+  ASSERT_NE(OpenMenu(), nullptr);
+  EXPECT_EQ(OpenMenu()->title(), "Sortivale");
+  PressInWindow(frame, Qt::Key_Right);
+  EXPECT_EQ(OpenMenu()->title(), "File");
+  PressInWindow(frame, Qt::Key_Right);
+  EXPECT_EQ(OpenMenu()->title(), "Edit");
+  PressInWindow(frame, Qt::Key_Escape);
+  EXPECT_EQ(OpenMenu(), nullptr);
+  TypeIntoWindow(frame, "5");
+  EXPECT_EQ(window().LowFld()->Text(), "5") << "the typing goes on in the field";
+
+  PressInWindow(frame, Qt::Key_F10);
+  PressInWindow(frame, Qt::Key_Down);
+  EXPECT_EQ(OpenMenu()->activeAction()->text(), "About Sortivale");
+  PressInWindow(frame, Qt::Key_Return);
+  EXPECT_EQ(OpenMenu(), nullptr);
+  EXPECT_TRUE(ImplicitAboutWnd()->Visible());
 }
 
 TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabledWhenItsMenuOpens) {
