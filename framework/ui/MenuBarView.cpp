@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcut>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -32,12 +33,15 @@ namespace {
 // - AppleMenuItem items, at whatever depth of a shown menu, are gathered into an application
 //   menu that carries the program's name and comes first on the bar.
 // - "Cmd+" in a shortcut is the platform's command modifier: Ctrl here.
+// - F10 opens the first menu on the bar; the arrow keys, Return and Escape go on from there.
+//   The captions stay as they are: no letter of theirs is marked for Alt.
 // - A QuitMenuItem quits the program; the Edit items act on the window's focused text
 //   control unless a window handles them, and are enabled only when they would do something
 //   there; every other item runs the handler a window registered under its name.
 constexpr std::string_view kSeparatorCaption = "-";
 constexpr char kCommandModifier[] = "Cmd+";
 constexpr char kPlatformCommandModifier[] = "Ctrl+";
+constexpr Qt::Key kOpenFirstMenuKey = Qt::Key_F10;
 
 bool IsSeparator(const MenuItem& item) {
   return item.Text() == kSeparatorCaption;
@@ -109,6 +113,7 @@ class MenuBarWidget : public QMenuBar {
     WatchOpening(*applicationMenu_);
     RememberFocusBeforeKeyboardNavigation();
     EndNavigationOnClicksElsewhere();
+    OpenFirstMenuOnKey();
     for (std::int64_t index = 0; index < bar.Count(); ++index) {
       AddTopLevel(bar.Item(index));
     }
@@ -153,6 +158,9 @@ class MenuBarWidget : public QMenuBar {
   void AddCommand(QMenu& shown, const std::shared_ptr<MenuItem>& item) {
     QAction* action = shown.addAction(ToQString(item->Text()));
     action->setShortcut(ShortcutOf(*item));
+    // Held by the window as well: Qt takes a command's shortcut only from a widget on the
+    // screen, and the bar may be hidden.
+    frame_->addAction(action);
     std::weak_ptr<MenuItem> chosen = item;
     connect(action, &QAction::triggered, this, [this, chosen] {
       if (std::shared_ptr<MenuItem> item = chosen.lock()) {
@@ -166,6 +174,15 @@ class MenuBarWidget : public QMenuBar {
     connect(&menu, &QMenu::aboutToShow, this, &MenuBarWidget::PrepareForOpening);
     connect(&menu, &QMenu::aboutToHide, this, &MenuBarWidget::EndNavigationOnceMenusClose,
             Qt::QueuedConnection);
+  }
+
+  // A shortcut of the bar, not of the window: a hidden bar leaves the key to the window.
+  void OpenFirstMenuOnKey() {
+    new QShortcut(QKeySequence(kOpenFirstMenuKey), this, [this] {
+      if (!actions().isEmpty()) {
+        setActiveAction(actions().first());
+      }
+    });
   }
 
   // Qt keeps the bar in keyboard navigation, holding the focus, after Escape has closed a

@@ -382,16 +382,23 @@ void Window::ApplyTabOrder() {
   ChainTabStops(controls);
 }
 
+// Every window carries a view of the menu bar, shown or not: the view hangs its commands on the
+// window itself, so that the bar's key shortcuts work in any window of the program, before the
+// window's own key handling.
 void Window::InstallMenuBarView() {
   auto* layout = static_cast<QVBoxLayout*>(frame_->layout());
-  QWidget* old = layout->menuBar();
   layout->setMenuBar(nullptr);
-  delete old;
+  delete frame_->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
   std::shared_ptr<MenuBar> menuBar = ApplicationMenuBar();
-  if (type_ != WindowType::kDocument || !menuBarVisible_ || menuBar == nullptr) {
+  if (menuBar == nullptr) {
     return;
   }
-  layout->setMenuBar(BuildMenuBarView(*menuBar, frame_));
+  QMenuBar* view = BuildMenuBarView(*menuBar, frame_);
+  if (type_ == WindowType::kDocument && menuBarVisible_) {
+    layout->setMenuBar(view);
+  } else {
+    view->hide();
+  }
 }
 
 }  // namespace fw

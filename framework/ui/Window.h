@@ -88,7 +88,8 @@ class Window : public Object, public Configurable {
   String Title() const;
   std::int64_t Type() const { return static_cast<std::int64_t>(type_); }
 
-  // Puts the application's menu bar above the client area, when this kind of window shows one.
+  // Puts the application's menu bar above the client area, when this kind of window shows one;
+  // the bar's key shortcuts work in the window either way.
   void InstallMenuBarView();
 
   // The Qt widgets: the top-level window and its client area, for the framework's own use.

@@ -62,6 +62,10 @@ void Window::Frame::keyPressEvent(QKeyEvent* event) {
   if (window_ == nullptr) {
     return;
   }
+  if (IsModifierAlone(*event)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
   if (IsReturnKey(*event) && window_->PressDefaultButton()) {
     return;
   }

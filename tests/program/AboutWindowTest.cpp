@@ -11,6 +11,7 @@
 #include "framework/runtime/Cast.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/LiveWindows.h"
+#include "framework/ui/TextField.h"
 #include "resources/Pictures.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/TestSupport.h"
@@ -119,10 +120,16 @@ TEST_F(Splash, TimerHidesItAndShowsTheGeneratorWindowOnce) {
   EXPECT_FALSE(second->Visible());
 }
 
-TEST_F(Splash, AnyKeyClosesIt) {
+TEST_F(Splash, AnyKeyButAModifierAloneClosesIt) {
   std::shared_ptr<AboutWnd> about = LiveAbout();
   std::shared_ptr<fw::Timer> firstTimer = about->Timer1();
   Activate(about->TopWidget());
+  for (Qt::Key modifier :
+       {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_CapsLock}) {
+    PressInWindow(about->TopWidget(), modifier);
+  }
+  EXPECT_EQ(LiveAbout(), about);
+  EXPECT_TRUE(about->TopWidget()->isVisible());
   QTest::keyClick(about->TopWidget(), Qt::Key_Q);
   ProcessEvents();
   EXPECT_EQ(LiveAbout(), nullptr);
@@ -285,6 +292,30 @@ TEST_F(AboutCommand, ShownAfterTheActivationHidItItStaysPastItsTimersTime) {
   EXPECT_TRUE(fresh->Visible());
   EXPECT_TRUE(fresh->TopWidget()->isVisible());
   EXPECT_EQ(QApplication::activeWindow(), fresh->TopWidget());
+}
+
+// F10 opens the first menu on the bar, the program's own; the arrow keys, Return and Escape
+// work on from there.
+TEST_F(AboutCommand, IsReachedFromTheKeyboardWithF10) {
+  QWidget* frame = window().TopWidget();
+  PressInWindow(frame, Qt::Key_F10);
+  ASSERT_NE(OpenMenu(), nullptr);
+  EXPECT_EQ(OpenMenu()->title(), "Sortivale");
+  PressInWindow(frame, Qt::Key_Right);
+  EXPECT_EQ(OpenMenu()->title(), "File");
+  PressInWindow(frame, Qt::Key_Right);
+  EXPECT_EQ(OpenMenu()->title(), "Edit");
+  PressInWindow(frame, Qt::Key_Escape);
+  EXPECT_EQ(OpenMenu(), nullptr);
+  TypeIntoWindow(frame, "5");
+  EXPECT_EQ(window().LowFld()->Text(), "5") << "the typing goes on in the field";
+
+  PressInWindow(frame, Qt::Key_F10);
+  PressInWindow(frame, Qt::Key_Down);
+  EXPECT_EQ(OpenMenu()->activeAction()->text(), "About Sortivale");
+  PressInWindow(frame, Qt::Key_Return);
+  EXPECT_EQ(OpenMenu(), nullptr);
+  EXPECT_TRUE(ImplicitAboutWnd()->Visible());
 }
 
 TEST_F(AboutCommand, TheItemIsFoundInTheEditMenuAndEnabledWhenItsMenuOpens) {

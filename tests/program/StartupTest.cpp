@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,6 +22,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/LiveWindows.h"
 #include "framework/ui/Window.h"
+#include "tests/support/DesktopInput.h"
 #include "tests/support/TestSupport.h"
 #include "windows/AboutWnd.h"
 #include "windows/Window1.h"
@@ -134,6 +136,9 @@ int RunProgram(const std::function<void()>& during) {
   fw::RuntimeInit(argc, argv);
   fw::RuntimePerformInitializers(ProgramInitializers());
   QTimer::singleShot(0, during);
+  // A run that does not end as the test expects ends here with a code of its own.
+  QObject safeguard;
+  QTimer::singleShot(30000, &safeguard, [] { fw::Quit(99); });
   Main();
   fw::RuntimePerformFinalizers();
   return fw::RuntimeExit();
@@ -152,6 +157,52 @@ TEST(Startup, ExceptionInAHandlerIsReportedOnceAndTheRunFails) {
   EXPECT_EQ(errors.find("Unhandled", first + 1), std::string::npos) << "reported once";
   EXPECT_EQ(fw::LiveWindowCount(), 0) << "the finalisers released the windows";
   EXPECT_EQ(fw::GetAppObject(), nullptr) << "the finalisers released the application object";
+}
+
+// The titles of the top-level windows that go on the screen while it lives.
+class ShownWindowTitles : public QObject {
+ public:
+  ShownWindowTitles() { QCoreApplication::instance()->installEventFilter(this); }
+  QStringList titles;
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::Show && receiver->isWidgetType() &&
+        static_cast<QWidget*>(receiver)->isWindow()) {
+      titles.append(static_cast<QWidget*>(receiver)->windowTitle());
+    }
+    return false;
+  }
+};
+
+// A modifier alone leaves the window up; Ctrl+Q then reaches the menu bar's Quit before the
+// window's own key handling, which would close it.
+void PressCtrlAloneThenCtrlQ(QWidget* window) {
+  Activate(window);
+  PressInWindow(window, Qt::Key_Control);
+  EXPECT_TRUE(window->isVisible()) << "Ctrl alone";
+  PressInWindow(window, Qt::Key_Q, Qt::ControlModifier);
+}
+
+TEST(Startup, CtrlQQuitsFromTheSplashAndNoGeneratorWindowFollows) {
+  ShownWindowTitles shown;
+  EXPECT_EQ(RunProgram([] {
+              PressCtrlAloneThenCtrlQ(
+                  fw::NotNil(fw::GetImplicitWindow("AboutWnd.AboutWnd"))->TopWidget());
+            }),
+            0);
+  EXPECT_EQ(shown.titles, QStringList({"Untitled"}));
+}
+
+TEST(Startup, CtrlQQuitsFromTheAboutWindow) {
+  EXPECT_EQ(RunProgram([] {
+              QWidget* generator = ImplicitWindow1()->TopWidget();
+              Activate(generator);
+              ChooseWithMouse(OpenMenuWithMouse(generator, "Sortivale"), "About Sortivale");
+              PressCtrlAloneThenCtrlQ(
+                  fw::NotNil(fw::GetImplicitWindow("AboutWnd.AboutWnd"))->TopWidget());
+            }),
+            0);
 }
 
 TEST(Startup, QuitEndsTheRunWithItsCode) {
