@@ -5,20 +5,15 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/ui/SurrogatePairs.h"
+
 namespace fw {
 namespace {
 
 // Where each character of a text begins, in UTF-16 units, followed by the text's end.
 using Boundaries = std::vector<qsizetype>;
 
-bool InsideSurrogatePair(const QString& text, qsizetype at) {
-  return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() && text[at].isLowSurrogate();
-}
-
-// Qt 6.4 puts boundaries between the two halves of a character from outside the Basic
-// Multilingual Plane wherever one of some 1,600 letters (Devanagari to Sinhala, Thai, Tibetan,
-// Myanmar, Khmer) stands in the text: those are no boundaries, and cutting there would leave
-// half a character that reads back as "?".
+// Leaves out the boundaries Qt 6.4 finds inside surrogate pairs (see SurrogatePairs.h).
 Boundaries CharacterBoundaries(const QString& text) {
   Boundaries boundaries{0};
   QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);

@@ -1,13 +1,16 @@
 #include "framework/ui/TextAreaEditor.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <utility>
 
 #include "framework/runtime/UserAction.h"
+#include "framework/ui/SurrogatePairs.h"
 
 namespace fw {
 // Breaking lines at word boundaries where it can, Qt's line breaker works through the rest of
@@ -17,6 +20,9 @@ namespace fw {
 // fits on a line, so they show as before.
 TextArea::Editor::Editor(TextArea& owner) : owner_(&owner) {
   setWordWrapMode(QTextOption::WrapAnywhere);
+  // Every move of the caret, by key, click, drag or edit, passes here: text typed or pasted at
+  // the caret then goes beside a character, never between its halves.
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, &Editor::KeepCaretOutOfSurrogatePair);
 }
 
 bool TextArea::Editor::event(QEvent* event) {
@@ -31,6 +37,16 @@ bool TextArea::Editor::event(QEvent* event) {
 bool TextArea::Editor::viewportEvent(QEvent* event) {
   CatchUpBefore(*event);
   return QPlainTextEdit::viewportEvent(event);
+}
+
+// Qt deletes up to the next caret position it finds, which can lie inside a pair. Delete
+// first selects that step, which the caret then takes past the whole character, and deletes
+// the selection.
+void TextArea::Editor::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Delete) && !textCursor().hasSelection() && !isReadOnly()) {
+    moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  }
+  QPlainTextEdit::keyPressEvent(event);
 }
 
 // Qt drops inside one edit block and inserts the text there through insertFromMimeData, which
@@ -76,6 +92,18 @@ void TextArea::Editor::RedrawFrameInside() {
   QPainter painter(this);
   painter.translate(0.5, 0.5);
   drawFrame(&painter);
+}
+
+void TextArea::Editor::KeepCaretOutOfSurrogatePair() {
+  QTextCursor caret = textCursor();
+  const int from = std::exchange(caret_, caret.position());
+  const int to = caret.position();
+  if (InsideSurrogatePair(document()->characterAt(to - 1), document()->characterAt(to))) {
+    // A selection keeps its anchor.
+    caret.setPosition(static_cast<int>(PastSurrogatePair(from, to)),
+                      caret.hasSelection() ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    setTextCursor(caret);
+  }
 }
 
 void TextArea::Editor::CatchUpBefore(const QEvent& event) {

@@ -17,6 +17,7 @@ class TextArea::Editor : public QPlainTextEdit {
  protected:
   bool event(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   QMimeData* createMimeDataFromSelection() const override;
@@ -24,9 +25,11 @@ class TextArea::Editor : public QPlainTextEdit {
  private:
   void CatchUpBefore(const QEvent& event);
   void RedrawFrameInside();
+  void KeepCaretOutOfSurrogatePair();
 
   TextArea* owner_;
   bool dropping_ = false;
+  int caret_ = 0;  // where the caret stood after its last move
 };
 
 }  // namespace fw

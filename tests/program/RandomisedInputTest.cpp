@@ -185,6 +185,15 @@ QString Digits(std::int64_t number) {
   return QString::number(number);
 }
 
+// A Devanagari, Bengali, Sinhala, Thai, Tibetan, Myanmar or Khmer letter and characters outside
+// the Basic Multilingual Plane after it, where Qt 6.4 finds boundaries inside them.
+QString IndicLetterAndAstral(Dice& dice) {
+  const char16_t letter =
+      dice.Pick({u'\u0915', u'\u0995', u'\u0d9a', u'\u0e01', u'\u0f40', u'\u1000', u'\u1780'});
+  return QChar(letter) +
+         QString::fromUcs4(U"\U0001F600\U0001D7CE\U00010000\U0001F44D", dice.Between(1, 4));
+}
+
 // One piece of clipboard text, from the kinds of text that reach a field without its key
 // filter: numbers, stray signs, broken UTF-8, line ends, marks and digits of other scripts,
 // characters outside the Basic Multilingual Plane after letters of Indic scripts or Thai.
@@ -226,13 +235,8 @@ QString AnyPiece(Dice& dice) {
       return dice.Pick({QStringLiteral("1e5"), QStringLiteral("&h10"), QStringLiteral("0x1F"),
                         QStringLiteral("inf"), QStringLiteral("nan"), QStringLiteral("-0"),
                         QStringLiteral("--5"), QStringLiteral(".5."), QStringLiteral("99999")});
-    case 11: {
-      // Devanagari, Bengali, Sinhala, Thai, Tibetan, Myanmar and Khmer letters.
-      const char16_t letter =
-          dice.Pick({u'\u0915', u'\u0995', u'\u0d9a', u'\u0e01', u'\u0f40', u'\u1000', u'\u1780'});
-      return QChar(letter) +
-             QString::fromUcs4(U"\U0001F600\U0001D7CE\U00010000\U0001F44D", dice.Between(1, 4));
-    }
+    case 11:
+      return IndicLetterAndAstral(dice);
     default:
       return QString(QChar(static_cast<char16_t>('a' + dice.Below(26))));
   }
@@ -511,6 +515,7 @@ class RandomisedInput : public GeneratorWindowTest {
   // The actions.
   void TypeKey();
   void TypeValue();
+  void WalkThroughAstralCharacters();
   void Paste();
   void ClickSomewhere();
   void DoubleClickText();
@@ -598,6 +603,7 @@ void RandomisedInput::RunAction() {
   static constexpr Action kActions[] = {
       {30, [](RandomisedInput& run) { run.TypeKey(); }},
       {12, [](RandomisedInput& run) { run.TypeValue(); }},
+      {6, [](RandomisedInput& run) { run.WalkThroughAstralCharacters(); }},
       {10, [](RandomisedInput& run) { run.Paste(); }},
       {10, [](RandomisedInput& run) { run.ClickSomewhere(); }},
       {2, [](RandomisedInput& run) { run.DoubleClickText(); }},
@@ -641,6 +647,34 @@ void RandomisedInput::TypeValue() {
       field == window().repsFld()->Widget() ? RandomCount(dice_) : RandomRangeValue(dice_);
   trail_.Add(actionsRun_, "type " + Printable(value) + " over " + Name(field));
   Retype(field, value);
+}
+
+// Caret keys, Delete, Backspace and digits in a field that mostly holds such characters after
+// an Indic or Thai letter, each of which could part one where Qt 6.4 finds a boundary inside.
+void RandomisedInput::WalkThroughAstralCharacters() {
+  QWidget* field = RandomField();
+  const QString text = dice_.Percent(70) ? IndicLetterAndAstral(dice_) : QString();
+  std::vector<Key> keys;
+  std::string described;
+  for (auto count = dice_.Between(1, 8); count > 0; --count) {
+    keys.push_back(dice_.Percent(15)
+                       ? AsciiKey(static_cast<char>('0' + dice_.Below(10)))
+                       : SpecialKey(dice_.Pick({Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
+                                                Qt::Key_End, Qt::Key_Delete, Qt::Key_Backspace}),
+                                    dice_.Percent(20) ? Qt::ShiftModifier : Qt::NoModifier));
+    described += ", " + Describe(keys.back());
+  }
+  trail_.Add(actionsRun_,
+             "paste " + Printable(text) + " over " + Name(field) + ", then keys" + described);
+  Focus(field);
+  if (!text.isEmpty()) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  }
+  for (const Key& key : keys) {
+    Send(field, key);
+  }
 }
 
 void RandomisedInput::Paste() {

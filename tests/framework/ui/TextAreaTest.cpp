@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <initializer_list>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -123,6 +124,39 @@ TEST_F(TextArea, TheWidgetCatchesUpBeforeTheUserEditsIt) {
   QTest::keyClick(&Editor(), Qt::Key_End, Qt::ControlModifier);
   QTest::keyClicks(&Editor(), "x");
   EXPECT_EQ(area->Text(), "1\r2\rx");
+}
+
+// Qt 6.4 finds caret positions between the two halves of a character from outside the Basic
+// Multilingual Plane where one of some 1,600 Indic and Thai letters stands in the text.
+TEST_F(TextArea, CaretKeysDeleteAndBackspaceKeepCharactersAfterIndicLettersWhole) {
+  const std::string ka = "\xE0\xA4\x95";            // U+0915 DEVANAGARI LETTER KA
+  const std::string grinning = "\xF0\x9F\x98\x80";  // U+1F600 GRINNING FACE
+  Activate();
+  area->SetFocus();
+  const auto keysFromHome = [this](const std::string& text, std::initializer_list<Qt::Key> keys) {
+    area->SetText(S(text));
+    QTest::keyClick(&Editor(), Qt::Key_Home, Qt::ControlModifier);
+    for (Qt::Key key : keys) {
+      QTest::keyClick(&Editor(), key);
+    }
+    return area->Text().ToStdString();
+  };
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Delete}),
+            ka + grinning);
+  QTest::keyClick(&Editor(), Qt::Key_Backspace);
+  EXPECT_EQ(area->Text(), S(ka));
+  QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(area->Text(), S(ka + grinning));
+
+  EXPECT_EQ(keysFromHome(ka + grinning + "\r", {Qt::Key_Right, Qt::Key_Delete}), ka + "\r");
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_Right, Qt::Key_Right, Qt::Key_5}),
+            ka + grinning + "5");
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_End, Qt::Key_Left, Qt::Key_Backspace, Qt::Key_5}),
+            "5" + grinning);
+  QTest::keyClick(&Editor(), Qt::Key_End);
+  QTest::keyClick(&Editor(), Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(&Editor(), Qt::Key_6);
+  EXPECT_EQ(area->Text(), "56") << "the selection took the whole character";
 }
 
 // The widget's visual lines of one paragraph, as the text each holds.

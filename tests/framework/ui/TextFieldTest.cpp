@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QTest>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -112,6 +113,37 @@ TEST_F(TextField, TheShorterOfLimitAndMaskLimitsTheText) {
   EXPECT_EQ(pasted(), "123456");
   fw::SetProperties(*field, {{"ValidationMask", S("")}, {"MaximumCharactersAllowed", I{5}}});
   EXPECT_EQ(pasted(), "12345");
+}
+
+// Qt 6.4 finds caret positions between the two halves of a character from outside the Basic
+// Multilingual Plane where one of some 1,600 Indic and Thai letters stands in the text.
+TEST_F(TextField, CaretKeysDeleteAndBackspaceKeepCharactersAfterIndicLettersWhole) {
+  const std::string ka = "\xE0\xA4\x95";            // U+0915 DEVANAGARI LETTER KA
+  const std::string grinning = "\xF0\x9F\x98\x80";  // U+1F600 GRINNING FACE
+  const auto keysFromHome = [this](const std::string& text, std::initializer_list<Qt::Key> keys) {
+    field->SetText(S(text));
+    QTest::keyClick(field->Widget(), Qt::Key_Home);
+    for (Qt::Key key : keys) {
+      QTest::keyClick(field->Widget(), key);
+    }
+    return field->Text().ToStdString();
+  };
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Delete}),
+            ka + grinning);
+  QTest::keyClick(field->Widget(), Qt::Key_Backspace);
+  EXPECT_EQ(field->Text(), S(ka));
+  QTest::keyClick(field->Widget(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(field->Text(), S(ka + grinning));
+
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_Right, Qt::Key_Delete}), ka);
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_Right, Qt::Key_Right, Qt::Key_5}),
+            ka + grinning + "5");
+  EXPECT_EQ(keysFromHome(ka + grinning, {Qt::Key_End, Qt::Key_Left, Qt::Key_Backspace, Qt::Key_5}),
+            "5" + grinning);
+  QTest::keyClick(field->Widget(), Qt::Key_End);
+  QTest::keyClick(field->Widget(), Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(field->Widget(), Qt::Key_6);
+  EXPECT_EQ(field->Text(), "56") << "the selection took the whole character";
 }
 
 TEST_F(TextField, ReturnPressesTheDefaultButtonAndNeverReachesKeyDown) {
