@@ -10,6 +10,7 @@
 
 #include "app/Startup.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/ui/Picture.h"
 #include "windows/Window1.h"
 
 inline double MillisecondsFor(const std::function<void()>& work) {
@@ -33,6 +34,7 @@ inline std::shared_ptr<Window1> StartGeneratorWindow(int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   fw::RuntimeInit(argc, argv);
+  fw::SetResourceFolder(SORTIVALE_BENCH_RESOURCES);
   fw::RuntimePerformInitializers(ProgramInitializers());
   EarlyStartup();
   std::shared_ptr<Window1> window = ImplicitWindow1();
