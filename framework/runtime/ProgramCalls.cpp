@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QPointer>
 #include <deque>
 #include <utility>
 #include <vector>
 
+#include "framework/runtime/ApplicationFilter.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/UserAction.h"
 
@@ -98,15 +98,6 @@ class UserActionGate : public QObject {
   }
 };
 
-void InstallUserActionGate() {
-  static QPointer<UserActionGate> gate;
-  QCoreApplication* application = QCoreApplication::instance();
-  if (gate == nullptr && application != nullptr) {
-    gate = new UserActionGate(application);
-    application->installEventFilter(gate);
-  }
-}
-
 }  // namespace
 
 bool RuntimeCallProgram(const std::function<void()>& call) {
@@ -115,7 +106,7 @@ bool RuntimeCallProgram(const std::function<void()>& call) {
 }
 
 void RuntimePostProgramCall(std::function<void()> call) {
-  InstallUserActionGate();
+  InstallApplicationFilter<UserActionGate>();
   Calls().posted.push_back(std::move(call));
   if (Calls().handlersRunning == 0) {
     ScheduleRunOfPostedCalls();

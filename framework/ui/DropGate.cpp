@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDragLeaveEvent>
 #include <QEvent>
-#include <QPointer>
 
+#include "framework/runtime/ApplicationFilter.h"
 #include "framework/runtime/ProgramCalls.h"
 
 namespace fw {
@@ -49,12 +49,7 @@ class DropGate : public QObject {
 }  // namespace
 
 void InstallDropGate() {
-  static QPointer<DropGate> gate;
-  QCoreApplication* application = QCoreApplication::instance();
-  if (gate == nullptr && application != nullptr) {
-    gate = new DropGate(application);
-    application->installEventFilter(gate);
-  }
+  InstallApplicationFilter<DropGate>();
 }
 
 }  // namespace fw
