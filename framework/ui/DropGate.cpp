@@ -1,6 +1,6 @@
 #include "framework/ui/DropGate.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDragLeaveEvent>
 #include <QEvent>
 

@@ -187,22 +187,6 @@ TEST_F(Splash, OpeningTheGeneratorWindowAfterAClosePutsUpAFreshOneHidden) {
   EXPECT_EQ(fresh->Timer1()->RunMode(), 0) << "hidden before its time, it has no timer left";
 }
 
-// Counts the top-level windows that go on the screen while it lives.
-class WindowsShownCounter : public QObject {
- public:
-  WindowsShownCounter() { QCoreApplication::instance()->installEventFilter(this); }
-  int count = 0;
-
- protected:
-  bool eventFilter(QObject* receiver, QEvent* event) override {
-    if (event->type() == QEvent::Show && receiver->isWidgetType() &&
-        static_cast<QWidget*>(receiver)->isWindow()) {
-      ++count;
-    }
-    return false;
-  }
-};
-
 class AboutCommand : public GeneratorWindowTest {
  protected:
   void ChooseAbout() {
@@ -237,10 +221,11 @@ TEST_F(AboutCommand, ComesBackAtOnceAfterAClickClosedIt) {
     ProcessEvents();
     EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), nullptr) << "the click closed it";
     {
-      WindowsShownCounter shown;
+      ShownWindowTitles shown;
       Activate(window().TopWidget());  // as the window manager does when the About window goes
-      EXPECT_EQ(shown.count, 0) << "a window shown and hidden by one handler reached the screen, "
-                                   "where it would be handed the activation after it had gone";
+      EXPECT_EQ(shown.titles, QStringList())
+          << "a window shown and hidden by one handler reached the screen, "
+             "where it would be handed the activation after it had gone";
     }
     EXPECT_FALSE(fw::GetImplicitWindow("AboutWnd.AboutWnd")->TopWidget()->isVisible());
 

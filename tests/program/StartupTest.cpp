@@ -159,22 +159,6 @@ TEST(Startup, ExceptionInAHandlerIsReportedOnceAndTheRunFails) {
   EXPECT_EQ(fw::GetAppObject(), nullptr) << "the finalisers released the application object";
 }
 
-// The titles of the top-level windows that go on the screen while it lives.
-class ShownWindowTitles : public QObject {
- public:
-  ShownWindowTitles() { QCoreApplication::instance()->installEventFilter(this); }
-  QStringList titles;
-
- protected:
-  bool eventFilter(QObject* receiver, QEvent* event) override {
-    if (event->type() == QEvent::Show && receiver->isWidgetType() &&
-        static_cast<QWidget*>(receiver)->isWindow()) {
-      titles.append(static_cast<QWidget*>(receiver)->windowTitle());
-    }
-    return false;
-  }
-};
-
 // A modifier alone leaves the window up; Ctrl+Q then reaches the menu bar's Quit before the
 // window's own key handling, which would close it.
 void PressCtrlAloneThenCtrlQ(QWidget* window) {

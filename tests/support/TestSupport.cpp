@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTest>
+#include <QWidget>
 
 #include "app/Startup.h"
 #include "framework/application/StartAndExit.h"
@@ -31,6 +32,18 @@ void ProcessEvents() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+}
+
+ShownWindowTitles::ShownWindowTitles() {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool ShownWindowTitles::eventFilter(QObject* receiver, QEvent* event) {
+  if (event->type() == QEvent::Show && receiver->isWidgetType() &&
+      static_cast<QWidget*>(receiver)->isWindow()) {
+    titles.append(static_cast<QWidget*>(receiver)->windowTitle());
+  }
+  return false;
 }
 
 void Activate(QWidget* window) {

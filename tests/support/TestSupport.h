@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QObject>
+#include <QStringList>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +44,16 @@ class ProgramRuntime {
 // the deletions deferred meanwhile, which processEvents() alone leaves waiting when no event
 // loop runs.
 void ProcessEvents();
+
+// The titles of the top-level windows that go on the screen while it lives, in that order.
+class ShownWindowTitles : public QObject {
+ public:
+  ShownWindowTitles();
+  QStringList titles;
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override;
+};
 
 // Gives a top-level widget the activation a user's click into it would.
 void Activate(QWidget* window);
